@@ -2,6 +2,7 @@
 
 #include "core/app/config.h"
 #include "core/journal/journalwriter.h"
+#include "core/rates/ratesource.h"
 #include "core/rights/session.h"
 
 #include <memory>
@@ -27,11 +28,16 @@ public:
   // Valid after login.
   JournalWriter& journal() { return *m_journal; }
 
+  // The exchange-rate service; start-up installs the real one, tests a scripted one.
+  void setRateSource(std::unique_ptr<RateSource> source) { m_rates = std::move(source); }
+  RateSource* rateSource() { return m_rates.get(); }
+
 private:
   Database& m_db;
   AppConfig m_config;
   Session m_session;
   std::unique_ptr<JournalWriter> m_journal;
+  std::unique_ptr<RateSource> m_rates;
 };
 
 } // namespace vh
