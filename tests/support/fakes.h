@@ -12,6 +12,20 @@
 
 namespace vh::test {
 
+// A queue of scripted answers that can also be set from a list: answers = {a, b}.
+template <typename T>
+class Answers final : public QQueue<T> {
+public:
+  Answers() = default;
+  Answers(std::initializer_list<T> list) { *this = list; }
+  Answers& operator=(std::initializer_list<T> list) {
+    this->clear();
+    for (const T& value : list)
+      this->enqueue(value);
+    return *this;
+  }
+};
+
 // Records every message box instead of showing it and answers from a queue
 // (Ok, or the default button, when the queue is empty). Installed for its
 // lifetime.
@@ -40,7 +54,7 @@ public:
   void clear() { shown.clear(); }
 
   QList<MessageSpec> shown;
-  QQueue<QMessageBox::StandardButton> answers;
+  Answers<QMessageBox::StandardButton> answers;
   // Called for each box before it is answered (to look at the window behind it).
   std::function<void(const MessageSpec&)> onShow;
 };
@@ -65,7 +79,7 @@ public:
     QString initial;
   };
   QList<Asked> asked;
-  QQueue<std::optional<QString>> answers;
+  Answers<std::optional<QString>> answers;
 };
 
 // Answers file dialogs with prepared paths; an empty queue cancels.
@@ -86,8 +100,8 @@ public:
 
   QStringList captions;
   QStringList proposedPaths;
-  QQueue<QString> openAnswers;
-  QQueue<QString> saveAnswers;
+  Answers<QString> openAnswers;
+  Answers<QString> saveAnswers;
 };
 
 class ScriptedColorPicker final : public ColorPicker {
@@ -103,7 +117,7 @@ public:
   }
 
   QList<QColor> offered;
-  QQueue<std::optional<QColor>> answers;
+  Answers<std::optional<QColor>> answers;
 };
 
 class RecordingDesktop final : public Desktop {

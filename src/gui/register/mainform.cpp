@@ -3,6 +3,7 @@
 #include "gui/app/appcontext.h"
 #include "gui/common/messages.h"
 #include "gui/common/rightsapplier.h"
+#include "gui/directories/directorycommands.h"
 #include "gui/journal/actionskeeperform.h"
 #include "gui/register/finddialog.h"
 #include "gui/register/registermodel.h"
@@ -112,6 +113,7 @@ void TMainForm::createCommands() {
   dataMenu->setObjectName(QStringLiteral("DataSubBtn"));
   QMenu* manageMenu = menuBar()->addMenu(QStringLiteral("Управление"));
   manageMenu->setObjectName(QStringLiteral("ManageSubBtn"));
+  addDirectoryCommands(*this, dataMenu, manageMenu);
 
   // "Сервис"
   QMenu* serviceMenu = menuBar()->addMenu(QStringLiteral("Сервис"));

@@ -55,6 +55,11 @@ public:
   // The text of a status bar panel, 1 to 5.
   QString statusText(int panel) const;
 
+  // A command of the window: a QAction named name, in menu (if any), with its
+  // shortcut working wherever the command is shown.
+  QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& icon = {},
+                      const QKeySequence& shortcut = {});
+
   // Writes the user's view settings; closing the window does it too.
   Result<void> saveSettings();
   // Runs one search of the find dialog; exposed for tests.
@@ -65,8 +70,6 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-  QAction* addCommand(QMenu* menu, const char* name, const QString& caption, const QString& icon = {},
-                      const QKeySequence& shortcut = {});
   void createCommands();
   void createViewMenu(QMenu* menu);
   void buildToolbarAndPopup();

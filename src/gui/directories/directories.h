@@ -1,0 +1,20 @@
+#pragma once
+
+#include "gui/directories/directorydescription.h"
+
+class QWidget;
+
+namespace vh {
+
+class AppContext;
+
+// The descriptions of the directory windows, one function each, defined in
+// the file of their area. A window is made from its description.
+DirectoryDescription clientGroupsDirectory();
+DirectoryDescription orderSourcesDirectory();
+DirectoryDescription advertsDirectory();
+
+// Shows a directory window modally; returns when the user closed it.
+void openDirectory(AppContext& context, const DirectoryDescription& description, QWidget* parent);
+
+} // namespace vh

@@ -1,0 +1,28 @@
+#include "gui/directories/directorycommands.h"
+
+#include "gui/directories/directories.h"
+#include "gui/register/mainform.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace vh {
+
+void addDirectoryCommands(TMainForm& main, QMenu* editors, QMenu* manage) {
+  const auto command = [&main](QMenu* menu, const char* name, const QString& caption,
+                               DirectoryDescription (*describe)()) {
+    QAction* action = main.addCommand(menu, name, caption);
+    QObject::connect(action, &QAction::triggered, &main,
+                     [&main, describe] { openDirectory(main.context(), describe(), &main); });
+    return action;
+  };
+  command(editors, "GroupManagerBtn", QStringLiteral("Группы Клиентов"), &clientGroupsDirectory);
+
+  QMenu* sources = editors->addMenu(QStringLiteral("Источники заказов"));
+  sources->setObjectName(QStringLiteral("SourcesSubBtn"));
+  command(sources, "SourceManagerBtn", QStringLiteral("Варианты источников..."), &orderSourcesDirectory);
+  command(sources, "AdvManagerBtn", QStringLiteral("Реклама..."), &advertsDirectory);
+  Q_UNUSED(manage);
+}
+
+} // namespace vh
