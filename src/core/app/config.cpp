@@ -1,5 +1,7 @@
 #include "core/app/config.h"
 
+#include "core/rates/cbrratesource.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -7,11 +9,30 @@
 namespace vh {
 
 const QString AppConfig::kDefaultDatabaseFileName = QStringLiteral("Verholm.db");
+const QString AppConfig::kDefaultRatesBaseUrl = QStringLiteral("https://www.cbr.ru");
 
-AppConfig::AppConfig(const QString& programFolder) : m_programFolder(programFolder) {
+namespace {
+
+constexpr auto kMaxRatesTimeout = std::chrono::duration_cast<std::chrono::seconds>(CbrRateSource::kMaxTimeout);
+
+std::chrono::seconds readTimeout(const QVariant& configured) {
+  bool ok = false;
+  const int seconds = configured.toString().trimmed().toInt(&ok);
+  if (!ok || seconds <= 0)
+    return kMaxRatesTimeout;
+  return std::min(std::chrono::seconds(seconds), kMaxRatesTimeout);
+}
+
+} // namespace
+
+AppConfig::AppConfig(const QString& programFolder) : m_programFolder(programFolder), m_ratesTimeout(kMaxRatesTimeout) {
   if (QFileInfo::exists(iniPath())) {
     QSettings ini(iniPath(), QSettings::IniFormat);
     m_databasePath = ini.value(QStringLiteral("Common/DataBasePath")).toString().trimmed();
+    const QString baseUrl = ini.value(QStringLiteral("Rates/BaseUrl")).toString().trimmed();
+    if (!baseUrl.isEmpty())
+      m_ratesBaseUrl = baseUrl;
+    m_ratesTimeout = readTimeout(ini.value(QStringLiteral("Rates/TimeoutSeconds")));
   }
 }
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <chrono>
+
 namespace vh {
 
 // config.ini next to the program: where the database is and where the
@@ -10,6 +12,7 @@ namespace vh {
 class AppConfig final {
 public:
   static const QString kDefaultDatabaseFileName; // "Verholm.db"
+  static const QString kDefaultRatesBaseUrl;     // the Bank of Russia's public site
 
   // Reads <programFolder>/config.ini.
   explicit AppConfig(const QString& programFolder);
@@ -27,9 +30,18 @@ public:
   // relative value counts from the program's folder, never from the current one.
   static QString resolveDatabasePath(const QString& configured, const QString& programFolder);
 
+  // [Rates] BaseUrl: where the daily rates document is asked for; the bank's
+  // site unless a mirror or a test server is named.
+  QString ratesBaseUrl() const { return m_ratesBaseUrl; }
+  // [Rates] TimeoutSeconds: how long a rate request may take, 1 to 15 seconds
+  // (15 when missing, unreadable or larger).
+  std::chrono::seconds ratesTimeout() const { return m_ratesTimeout; }
+
 private:
   QString m_programFolder;
   QString m_databasePath;
+  QString m_ratesBaseUrl = kDefaultRatesBaseUrl;
+  std::chrono::seconds m_ratesTimeout;
 };
 
 } // namespace vh

@@ -12,6 +12,7 @@ struct DailyRate final {
   double value = 0;   // roubles for `nominal` units, as quoted
   int nominal = 1;    // units the value is quoted for
   double unitRate = 0; // roubles for one unit
+  QString name;        // the currency's name in the document ("Доллар США")
 };
 
 // Where official exchange rates come from. The order editor asks it only

@@ -2,6 +2,7 @@
 
 #include "core/app/config.h"
 #include "core/db/database.h"
+#include "core/rates/cbrratesource.h"
 #include "gui/app/appcontext.h"
 #include "gui/app/loginform.h"
 #include "gui/common/messages.h"
@@ -45,6 +46,7 @@ int runProgram(QApplication& app) {
     return 0;
 
   AppContext context(**db, config);
+  context.setRateSource(std::make_unique<CbrRateSource>(config.ratesBaseUrl(), config.ratesTimeout()));
   context.startSession(login.outcome()->session);
   TMainForm main(context, login.outcome()->view);
   main.show();
