@@ -5,6 +5,7 @@
 #include "gui/common/rightsapplier.h"
 #include "gui/directories/directorycommands.h"
 #include "gui/journal/actionskeeperform.h"
+#include "gui/register/filtercommands.h"
 #include "gui/register/finddialog.h"
 #include "gui/register/registermodel.h"
 #include "gui/register/registersortproxy.h"
@@ -118,6 +119,12 @@ void TMainForm::createCommands() {
   // "Сервис"
   QMenu* serviceMenu = menuBar()->addMenu(QStringLiteral("Сервис"));
   serviceMenu->setObjectName(QStringLiteral("ServiceSubBtn"));
+  m_filterCommands = new FilterCommands(*this);
+  connect(addCommand(serviceMenu, "FilterBtn", QStringLiteral("Фильтр..."), QStringLiteral("filter")),
+          &QAction::triggered, m_filterCommands, &FilterCommands::FilterBtnClick);
+  connect(addCommand(serviceMenu, "DelFilterBtn", QStringLiteral("Удалить фильтр"), QStringLiteral("filter-off")),
+          &QAction::triggered, m_filterCommands, &FilterCommands::DelFilterBtnClick);
+  serviceMenu->addSeparator();
   connect(addCommand(serviceMenu, "RefreshBtn", QStringLiteral("Обновить"), QStringLiteral("refresh"),
                      QKeySequence(Qt::Key_F5)),
           &QAction::triggered, this, &TMainForm::refresh);

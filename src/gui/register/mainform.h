@@ -14,6 +14,7 @@ class QToolBar;
 namespace vh {
 
 class AppContext;
+class FilterCommands;
 class FindDialog;
 class RegisterModel;
 class RegisterSortProxy;
@@ -101,6 +102,7 @@ private:
   QLabel* m_panels[5] = {};
   QLabel* m_filterIcon = nullptr;
   FindDialog* m_findDialog = nullptr;
+  FilterCommands* m_filterCommands = nullptr;
   // The last match of the find command, in view row and visual column.
   int m_findRow = -1;
   int m_findColumn = -1;
