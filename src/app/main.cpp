@@ -98,5 +98,5 @@ int main(int argc, char** argv) {
   QCoreApplication::setApplicationName(QStringLiteral("Verholm"));
   QCoreApplication::setApplicationVersion(QStringLiteral(VERHOLM_VERSION));
   vh::prepareApplication(app);
-  return vh::runProgram(app);
+  return vh::runProgram(app, QCoreApplication::applicationDirPath());
 }

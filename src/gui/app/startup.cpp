@@ -27,8 +27,8 @@ void prepareApplication(QApplication& app) {
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/logo.svg")));
 }
 
-int runProgram(QApplication& app) {
-  AppConfig config(QApplication::applicationDirPath());
+int runProgram(QApplication& app, const QString& programFolder) {
+  AppConfig config(programFolder);
   const QString path = config.databasePath();
   if (!QFileInfo(path).isFile()) {
     msg::error(nullptr, QStringLiteral("Не найден файл базы данных \"%1\".\nПрограмма будет закрыта.")
