@@ -124,6 +124,17 @@ void Statement::exec() {
 }
 
 qint64 Statement::insert() {
+  if (m_db.dialect().insertReturnsId()) {
+    // Engines without a last-insert-ID report the key through the insert itself.
+    if (!m_returning) {
+      m_returning = true;
+      if (!m_query.prepare(m_positional.text + QStringLiteral(" RETURNING ID")))
+        failWithEngineError();
+    }
+    if (!first())
+      fail(QStringLiteral("База данных не сообщила номер новой записи."));
+    return m_query.value(0).toLongLong();
+  }
   exec();
   const QVariant id = m_query.lastInsertId();
   if (!id.isValid())

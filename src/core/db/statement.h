@@ -69,6 +69,7 @@ private:
   QHash<QString, QVariant> m_values;
   QSqlQuery m_query;
   QSqlRecord m_record;
+  bool m_returning = false;
 };
 
 } // namespace vh
