@@ -13,6 +13,12 @@ class AppContext;
 DirectoryDescription clientGroupsDirectory();
 DirectoryDescription orderSourcesDirectory();
 DirectoryDescription advertsDirectory();
+DirectoryDescription vehicleTypesDirectory();
+DirectoryDescription dispatchersDirectory();
+DirectoryDescription tariffsDirectory();
+DirectoryDescription expenseKindsDirectory();
+DirectoryDescription currenciesDirectory();
+DirectoryDescription firmsDirectory();
 
 // Shows a directory window modally; returns when the user closed it.
 void openDirectory(AppContext& context, const DirectoryDescription& description, QWidget* parent);

@@ -18,10 +18,17 @@ void addDirectoryCommands(TMainForm& main, QMenu* editors, QMenu* manage) {
   };
   command(editors, "GroupManagerBtn", QStringLiteral("Группы Клиентов"), &clientGroupsDirectory);
 
+  command(editors, "CommandManagerBtn", QStringLiteral("Типы транспорта"), &vehicleTypesDirectory);
   QMenu* sources = editors->addMenu(QStringLiteral("Источники заказов"));
   sources->setObjectName(QStringLiteral("SourcesSubBtn"));
   command(sources, "SourceManagerBtn", QStringLiteral("Варианты источников..."), &orderSourcesDirectory);
   command(sources, "AdvManagerBtn", QStringLiteral("Реклама..."), &advertsDirectory);
+  command(sources, "DispManagerBtn", QStringLiteral("Диспетчеры..."), &dispatchersDirectory);
+  command(editors, "TarifManagerBtn", QStringLiteral("Тарифы..."), &tariffsDirectory);
+  command(editors, "ExpensesManager", QStringLiteral("Расходы..."), &expenseKindsDirectory);
+  command(editors, "CurrencyManagerBtn", QStringLiteral("Валюты"), &currenciesDirectory);
+  command(editors, "FirmManagerBtn", QStringLiteral("Фирмы и реквизиты..."), &firmsDirectory)
+      ->setToolTip(QStringLiteral("Фирмы и реквизиты"));
   Q_UNUSED(manage);
 }
 

@@ -36,6 +36,7 @@ DirectoryDescription orderSourcesDirectory() {
   d.editButton.caption = QStringLiteral("Переименовать");
   InputBoxTexts texts;
   texts.createCaption = QStringLiteral("Новый источник");
+  texts.maxLength = 255;
   texts.createDuplicate = texts.renameDuplicate = QStringLiteral("Источник с данным наименованием уже существует!");
   texts.createJournal = [](const QString& name) { return with("Создание Источника Заказов ", name); };
   texts.renameJournal = [](const QString& oldName, const QString& newName) {
@@ -59,6 +60,7 @@ DirectoryDescription advertsDirectory() {
   d.editButton.caption = QStringLiteral("Переименовать");
   InputBoxTexts texts;
   texts.createCaption = QStringLiteral("Новая реклама");
+  texts.maxLength = 255;
   texts.createDuplicate = QStringLiteral("Вид рекламы с данным наименованием уже существует!");
   texts.renameDuplicate = QStringLiteral("Вариант рекламы с данным наименованием уже существует!");
   texts.createJournal = [](const QString& name) { return with("Добавление новой рекламы ", name); };
