@@ -3,9 +3,9 @@
 #include "support/fakes.h"
 #include "support/testdatabase.h"
 #include "support/testmain.h"
+#include "support/windowdriver.h"
 
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 
 using namespace vh;
@@ -14,19 +14,6 @@ namespace {
 
 QString lastAction(test::TestDatabase& data) {
   return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
-void select(DirectoryWindow& window, const QString& name) {
-  auto* list = window.findChild<QListWidget*>(window.description().listName);
-  const auto items = list->findItems(name, Qt::MatchExactly);
-  QVERIFY(!items.isEmpty());
-  list->setCurrentItem(items.first());
-}
-
-void click(DirectoryWindow& window, const char* button) {
-  auto* b = window.findChild<QPushButton*>(QLatin1String(button));
-  QVERIFY2(b, button);
-  b->click();
 }
 
 } // namespace
@@ -53,7 +40,7 @@ private Q_SLOTS:
 
     const QString quoted = QStringLiteral("ООО \"Ромашка\" O'Neil");
     input.answers = {QStringLiteral("Сайт"), QStringLiteral("сАЙТ"), std::nullopt, QString(), quoted};
-    click(window, "NewBtn");
+    test::click(&window, "NewBtn");
     QCOMPARE(input.asked.last().caption, QStringLiteral("Новый источник"));
     QCOMPARE(input.asked.last().prompt, QStringLiteral("Наименование:"));
     QCOMPARE(input.asked.last().initial, QString());
@@ -63,7 +50,7 @@ private Q_SLOTS:
     QCOMPARE(lastAction(session.data()), QStringLiteral("Создание Источника Заказов Сайт"));
 
     // The same name in other letters is refused, with nothing written.
-    click(window, "NewBtn");
+    test::click(&window, "NewBtn");
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(messages.last().text, QStringLiteral("Источник с данным наименованием уже существует!"));
     QCOMPARE(messages.last().caption, QStringLiteral("Ошибка"));
@@ -71,13 +58,13 @@ private Q_SLOTS:
     QCOMPARE(session.data().count("Источники"), 5);
 
     // Cancelled and empty: nothing, silently.
-    click(window, "NewBtn");
-    click(window, "NewBtn");
+    test::click(&window, "NewBtn");
+    test::click(&window, "NewBtn");
     QCOMPARE(messages.shown.size(), 1);
     QCOMPARE(session.data().count("Источники"), 5);
 
     // Quotes are ordinary characters.
-    click(window, "NewBtn");
+    test::click(&window, "NewBtn");
     QCOMPARE(session.data().count("Источники", "Наименование=:n", {{"n", quoted}}), 1);
     QCOMPARE(window.countText(), QStringLiteral("Всего источников: 6"));
   }
@@ -89,13 +76,13 @@ private Q_SLOTS:
     DirectoryWindow window(session.context(), orderSourcesDirectory());
 
     // Nothing selected: nothing asked.
-    click(window, "EditBtn");
+    test::click(&window, "EditBtn");
     QVERIFY(input.asked.isEmpty());
 
-    select(window, QStringLiteral("Рекомендация"));
+    test::selectEntry(window, QStringLiteral("Рекомендация"));
     input.answers = {QStringLiteral("Рекомендация партнёра"), QStringLiteral("Рекомендация партнёра"),
                      QStringLiteral("реклама")};
-    click(window, "EditBtn");
+    test::click(&window, "EditBtn");
     QCOMPARE(input.asked.last().caption, QStringLiteral("Переименование"));
     QCOMPARE(input.asked.last().prompt, QStringLiteral("Новое наименование:"));
     QCOMPARE(input.asked.last().initial, QStringLiteral("Рекомендация"));
@@ -107,9 +94,9 @@ private Q_SLOTS:
 
     // The unchanged name does nothing; a name taken in other letters is refused.
     const qint64 journal = session.data().count("Протокол");
-    click(window, "EditBtn");
+    test::click(&window, "EditBtn");
     QVERIFY(messages.shown.isEmpty());
-    click(window, "EditBtn");
+    test::click(&window, "EditBtn");
     QCOMPARE(messages.texts(), QStringList{"Источник с данным наименованием уже существует!"});
     QCOMPARE(session.data().count("Протокол"), journal);
     QCOMPARE(session.data().count("Источники", "Наименование='Рекомендация партнёра'"), 1);
@@ -119,17 +106,17 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     DirectoryWindow window(session.context(), orderSourcesDirectory());
-    select(window, QStringLiteral("Рекомендация"));
+    test::selectEntry(window, QStringLiteral("Рекомендация"));
 
     messages.answers = {QMessageBox::No, QMessageBox::Yes};
-    click(window, "DeleteBtn");
+    test::click(&window, "DeleteBtn");
     QCOMPARE(messages.last().text, QStringLiteral("Вы действительно хотите удалить источник?"));
     QCOMPARE(messages.last().caption, QStringLiteral("Удаление источника"));
     QCOMPARE(messages.last().icon, QMessageBox::Question);
     QCOMPARE(messages.last().buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(session.data().count("Источники"), 4);
 
-    click(window, "DeleteBtn");
+    test::click(&window, "DeleteBtn");
     QCOMPARE(session.data().count("Источники"), 3);
     QVERIFY(!window.names().contains(QStringLiteral("Рекомендация")));
     QCOMPARE(window.countText(), QStringLiteral("Всего источников: 3"));
@@ -144,22 +131,22 @@ private Q_SLOTS:
     {
       DirectoryWindow adverts(session.context(), advertsDirectory());
       input.answers = {QStringLiteral("Радио"), QStringLiteral("Радио «Европа плюс»")};
-      click(adverts, "NewBtn");
+      test::click(&adverts, "NewBtn");
       QCOMPARE(lastAction(session.data()), QStringLiteral("Добавление новой рекламы Радио"));
-      click(adverts, "EditBtn");
+      test::click(&adverts, "EditBtn");
       QCOMPARE(lastAction(session.data()), QStringLiteral("Переименование рекламы Радио «Европа плюс»"));
       messages.answers = {QMessageBox::Yes};
-      click(adverts, "DeleteBtn");
+      test::click(&adverts, "DeleteBtn");
       QCOMPARE(lastAction(session.data()), QStringLiteral("Удаление рекламы Радио «Европа плюс»"));
     }
     {
       const qint64 journal = session.data().count("Протокол");
       DirectoryWindow groups(session.context(), clientGroupsDirectory());
       input.answers = {QStringLiteral("Оптовики")};
-      click(groups, "NewBtn");
+      test::click(&groups, "NewBtn");
       QCOMPARE(session.data().count("Группы"), 1);
       messages.answers = {QMessageBox::Yes};
-      click(groups, "DeleteBtn");
+      test::click(&groups, "DeleteBtn");
       QCOMPARE(messages.last().caption, QStringLiteral("Удаление группы"));
       QCOMPARE(session.data().count("Группы"), 0);
       QCOMPARE(session.data().count("Протокол"), journal);
