@@ -10,9 +10,14 @@ class AppContext;
 
 // The descriptions of the directory windows, one function each, defined in
 // the file of their area. A window is made from its description.
+DirectoryDescription clientsDirectory();
 DirectoryDescription clientGroupsDirectory();
+DirectoryDescription carriersDirectory();
 DirectoryDescription orderSourcesDirectory();
 DirectoryDescription advertsDirectory();
+// Defined in src/gui/rights/.
+DirectoryDescription statusesDirectory();
+DirectoryDescription usersDirectory();
 
 // Shows a directory window modally; returns when the user closed it.
 void openDirectory(AppContext& context, const DirectoryDescription& description, QWidget* parent);

@@ -16,13 +16,17 @@ void addDirectoryCommands(TMainForm& main, QMenu* editors, QMenu* manage) {
                      [&main, describe] { openDirectory(main.context(), describe(), &main); });
     return action;
   };
+  command(editors, "ClientManagerBtn", QStringLiteral("Клиенты"), &clientsDirectory);
   command(editors, "GroupManagerBtn", QStringLiteral("Группы Клиентов"), &clientGroupsDirectory);
+  command(editors, "WorkerManagerBtn", QStringLiteral("Транспортные компании"), &carriersDirectory);
 
   QMenu* sources = editors->addMenu(QStringLiteral("Источники заказов"));
   sources->setObjectName(QStringLiteral("SourcesSubBtn"));
   command(sources, "SourceManagerBtn", QStringLiteral("Варианты источников..."), &orderSourcesDirectory);
   command(sources, "AdvManagerBtn", QStringLiteral("Реклама..."), &advertsDirectory);
-  Q_UNUSED(manage);
+
+  command(manage, "UserManagerBtn", QStringLiteral("Пользователи"), &usersDirectory);
+  command(manage, "StatusManagerBtn", QStringLiteral("Статусы полномочий"), &statusesDirectory);
 }
 
 } // namespace vh
