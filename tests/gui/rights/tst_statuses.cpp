@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 
 using namespace vh;
@@ -95,6 +96,26 @@ private Q_SLOTS:
     QCOMPARE(journals->rowCount(), 1);
     QCOMPARE(journals->item(0, 1)->text(), QStringLiteral("Administrator"));
     QCOMPARE(journals->item(0, 0)->text(), QStringLiteral("#%1").arg(session.data().adminId()));
+  }
+
+  // A click anywhere in a check cell toggles it once; Space toggles the current cell.
+  void checkCellsToggleByMouseAndKeyboard() {
+    test::TestSession session;
+    TStatusEditForm editor(session.context());
+    editor.show();
+    QTableWidget* grid = editor.commandGrid();
+    editor.findChild<QTabWidget*>(QStringLiteral("PageControl"))->setCurrentWidget(grid->parentWidget());
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QTableWidgetItem* cell = box(grid, QStringLiteral("OrderEditor"), kAccess);
+    const QRect rect = grid->visualItemRect(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, rect.topLeft() + QPoint(4, 4));
+    QCOMPARE(cell->checkState(), Qt::Checked);
+    grid->setCurrentItem(cell);
+    QTest::keyClick(grid, Qt::Key_Space);
+    QCOMPARE(cell->checkState(), Qt::Unchecked);
+    // Headings have no boxes.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 1)).center());
+    QCOMPARE(tickedCount(grid), 0);
   }
 
   // A new status is named through the input box and composed straight away.
