@@ -1,23 +1,37 @@
 #pragma once
 
 #include "gui/directories/directorywindow.h"
+#include "support/testdatabase.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
 
+// Small helpers for driving windows through their controls.
 namespace vh::test {
 
-// Presses the button of this objectName; fails the test when there is none.
-inline void click(QWidget* window, const char* name) {
-  auto* button = window->findChild<QAbstractButton*>(QLatin1String(name));
-  QVERIFY2(button, name);
-  button->click();
+// The window's control of that objectName; a missing one ends the test run
+// at once, naming it.
+template <typename T = QPushButton>
+T* child(QWidget* window, const char* name) {
+  auto* found = window->findChild<T*>(QLatin1String(name));
+  if (!found)
+    qFatal("no control %s in %s", name, qPrintable(window->objectName()));
+  return found;
+}
+
+// Presses the button of this objectName.
+inline void click(QWidget* window, const char* name) { child<QAbstractButton>(window, name)->click(); }
+
+inline void type(QWidget* window, const char* name, const QString& text) {
+  child<QLineEdit>(window, name)->setText(text);
 }
 
 // Makes the name the current entry of a directory window's list.
@@ -34,10 +48,11 @@ inline void selectEntry(DirectoryWindow& window, const QString& name) {
 class NextModal final {
 public:
   explicit NextModal(std::function<void(QDialog*)> answer) : m_answer(std::move(answer)) {
-    m_timer.setInterval(10);
+    m_before = QApplication::activeModalWidget();
+    m_timer.setInterval(5);
     QObject::connect(&m_timer, &QTimer::timeout, [this] {
       auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!dialog || !dialog->isVisible())
+      if (!dialog || dialog == m_before || !dialog->isVisible())
         return;
       m_timer.stop();
       m_name = dialog->objectName();
@@ -57,8 +72,45 @@ public:
 private:
   std::function<void(QDialog*)> m_answer;
   QTimer m_timer;
+  QWidget* m_before = nullptr;
   QString m_name;
   bool m_leftOpen = false;
 };
+
+// Drives the next modal dialog to open (the one the test's following click
+// shows): action runs on it once it is on screen. A dialog the action left
+// open is cancelled, so that a failed check cannot hang the test.
+inline void onNextModal(std::function<void(QDialog*)> action) {
+  QWidget* const before = QApplication::activeModalWidget();
+  auto* timer = new QTimer;
+  timer->setInterval(5);
+  QObject::connect(timer, &QTimer::timeout, [timer, before, action] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog || dialog == before)
+      return;
+    timer->stop();
+    timer->deleteLater();
+    action(dialog);
+    if (dialog->isVisible())
+      dialog->reject();
+  });
+  timer->start();
+}
+
+// The journal's actions written after its first mark rows.
+inline QStringList actionsSince(TestDatabase& data, qint64 mark) {
+  QStringList out;
+  const qint64 total = data.count(QStringLiteral("Протокол"));
+  for (qint64 offset = mark; offset < total; ++offset) {
+    out.append(data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID LIMIT 1 OFFSET :o"),
+                           {{QStringLiteral("o"), offset}})
+                   .toString());
+  }
+  return out;
+}
+
+inline QString lastAction(TestDatabase& data) {
+  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
+}
 
 } // namespace vh::test

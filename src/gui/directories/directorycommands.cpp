@@ -16,8 +16,9 @@ void addDirectoryCommands(TMainForm& main, QMenu* editors, QMenu* manage) {
                      [&main, describe] { openDirectory(main.context(), describe(), &main); });
     return action;
   };
+  command(editors, "ClientManagerBtn", QStringLiteral("Клиенты"), &clientsDirectory);
   command(editors, "GroupManagerBtn", QStringLiteral("Группы Клиентов"), &clientGroupsDirectory);
-
+  command(editors, "WorkerManagerBtn", QStringLiteral("Транспортные компании"), &carriersDirectory);
   command(editors, "CommandManagerBtn", QStringLiteral("Типы транспорта"), &vehicleTypesDirectory);
   QMenu* sources = editors->addMenu(QStringLiteral("Источники заказов"));
   sources->setObjectName(QStringLiteral("SourcesSubBtn"));
@@ -29,7 +30,9 @@ void addDirectoryCommands(TMainForm& main, QMenu* editors, QMenu* manage) {
   command(editors, "CurrencyManagerBtn", QStringLiteral("Валюты"), &currenciesDirectory);
   command(editors, "FirmManagerBtn", QStringLiteral("Фирмы и реквизиты..."), &firmsDirectory)
       ->setToolTip(QStringLiteral("Фирмы и реквизиты"));
-  Q_UNUSED(manage);
+
+  command(manage, "UserManagerBtn", QStringLiteral("Пользователи"), &usersDirectory);
+  command(manage, "StatusManagerBtn", QStringLiteral("Статусы полномочий"), &statusesDirectory);
 }
 
 } // namespace vh

@@ -16,10 +16,6 @@ using namespace vh;
 
 namespace {
 
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
 QString column(test::TestDatabase& data, const char* name, const QString& currency) {
   return data
       .scalar(QStringLiteral("SELECT %1 FROM Валюты WHERE Валюта=:c").arg(QString::fromUtf8(name)),

@@ -10,14 +10,6 @@
 
 using namespace vh;
 
-namespace {
-
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
-} // namespace
-
 // The generic window and its input-box and delete behaviour, told on the order sources.
 class TestDirectoryWindow : public QObject {
   Q_OBJECT

@@ -13,10 +13,6 @@ using namespace vh;
 
 namespace {
 
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
 // Fills the editor and presses OK; true when it accepted.
 bool fillAndSave(TDispEditForm& form, const QString& name, const QString& contacts) {
   form.findChild<QLineEdit*>("DispnameEdit")->setText(name);

@@ -13,10 +13,6 @@ using namespace vh;
 
 namespace {
 
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
 QStringList defaultFirms(test::TestDatabase& data) {
   return data.scalar(QStringLiteral("SELECT group_concat(Фирма, '|') FROM Фирмы WHERE Умолчание=True"))
       .toString()

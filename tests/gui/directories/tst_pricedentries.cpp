@@ -36,10 +36,6 @@ void addKinds() {
   QTest::newRow("expense kinds") << "expense";
 }
 
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
 class Editor {
 public:
   Editor(AppContext& context, const QString& kindName) : m_texts(kind(kindName).texts()), form(context, m_texts) {}

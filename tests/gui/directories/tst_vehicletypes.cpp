@@ -13,10 +13,6 @@ using namespace vh;
 
 namespace {
 
-QString lastAction(test::TestDatabase& data) {
-  return data.scalar(QStringLiteral("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1")).toString();
-}
-
 QVariantList storedTimes(test::TestDatabase& data, const QString& name) {
   const QVariantMap by{{QStringLiteral("n"), name}};
   return {data.scalar(QStringLiteral("SELECT ВремяПодачи FROM ТС WHERE Наименование=:n"), by),
