@@ -30,6 +30,18 @@ Result<QString> writeAttachmentCopy(const QString& folder, const QString& name, 
   return path;
 }
 
+Result<QByteArray> readFileContent(const QString& path) {
+  QFile file(path);
+  QByteArray content;
+  if (file.open(QIODevice::ReadOnly)) {
+    content = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+      return content;
+  }
+  return Error{QStringLiteral("Не удается прочитать файл «%1»: %2")
+                   .arg(QDir::toNativeSeparators(path), file.errorString())};
+}
+
 Result<void> writeFileContent(const QString& path, const QByteArray& content) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())

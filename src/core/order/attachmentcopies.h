@@ -16,6 +16,9 @@ Result<QString> attachmentCopyFolder(const QString& userName);
 // name can never point outside the folder.
 Result<QString> writeAttachmentCopy(const QString& folder, const QString& name, const QByteArray& content);
 
+// A file's whole content.
+Result<QByteArray> readFileContent(const QString& path);
+
 // Writes content to exactly this path.
 Result<void> writeFileContent(const QString& path, const QByteArray& content);
 

@@ -41,9 +41,12 @@ QString OrderLookups::clientContacts(const QString& client) {
 }
 
 QStringList OrderLookups::customersOf(const QString& client) {
-  const qint64 id = idByName(m_db, QStringLiteral("Клиенты"), QStringLiteral("Организация"), client).value_or(0);
+  return customersOf(idByName(m_db, QStringLiteral("Клиенты"), QStringLiteral("Организация"), client).value_or(0));
+}
+
+QStringList OrderLookups::customersOf(qint64 clientId) {
   return readTexts(m_db, QStringLiteral("SELECT ФИО FROM Заказчики WHERE Клиент_ID=:owner ORDER BY ID"),
-                   {{kOwner, id}});
+                   {{kOwner, clientId}});
 }
 
 QString OrderLookups::customerPhone(const QString& client, const QString& customer) {

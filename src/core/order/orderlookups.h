@@ -41,6 +41,7 @@ public:
   QStringList clients();
   QString clientContacts(const QString& client);
   QStringList customersOf(const QString& client);
+  QStringList customersOf(qint64 clientId);
   QString customerPhone(const QString& client, const QString& customer);
 
   QStringList vehicleTypes();

@@ -5,8 +5,7 @@
 #include "core/directories/lookup.h"
 #include "core/directories/vehiclelabel.h"
 #include "core/journal/journalwriter.h"
-
-#include <QFile>
+#include "core/order/attachmentcopies.h"
 
 namespace vh {
 
@@ -69,13 +68,10 @@ QVariant paymentDate(bool paid, const QDate& date) {
 }
 
 QByteArray readNewFile(const AttachmentEntry& entry) {
-  QFile file(entry.newPath);
-  if (!file.open(QIODevice::ReadOnly))
-    fail(QStringLiteral("Не удается прочитать файл «%1»: %2").arg(entry.newPath, file.errorString()));
-  const QByteArray content = file.readAll();
-  if (file.error() != QFileDevice::NoError)
-    fail(QStringLiteral("Не удается прочитать файл «%1»: %2").arg(entry.newPath, file.errorString()));
-  return content;
+  Result<QByteArray> content = readFileContent(entry.newPath);
+  if (!content)
+    throw Failure{content.error()};
+  return std::move(content).value();
 }
 
 void recordWithDetail(JournalWriter& journal, const QString& action, const QStringList& detail) {
@@ -253,7 +249,7 @@ Result<void> OrderRepository::update(qint64 orderId, const OrderInput& order, co
     update.bind(QStringLiteral("Done"), order.done).bind(kId, orderId);
     update.exec();
     if (update.rowsAffected() == 0)
-      fail(QStringLiteral("Заказ № %1 не найден: возможно, его удалили.").arg(orderId));
+      fail(notFoundText(orderId));
 
     // Stored files no longer listed are deleted; names compare regardless of case.
     QStringList kept;
@@ -296,13 +292,17 @@ Result<void> OrderRepository::remove(qint64 orderId, JournalWriter& journal) {
     order.bind(kId, orderId);
     order.exec();
     if (order.rowsAffected() == 0)
-      fail(QStringLiteral("Заказ № %1 не найден: возможно, его уже удалили.").arg(orderId));
+      fail(notFoundText(orderId));
     recordWithDetail(journal, QStringLiteral("Удаление заказа № %1").arg(orderId), {});
     transaction.commit();
   });
   if (!result)
     journal.clearDetail();
   return result;
+}
+
+QString OrderRepository::notFoundText(qint64 orderId) {
+  return QStringLiteral("Заказ № %1 не найден: возможно, его удалили.").arg(orderId);
 }
 
 Result<std::optional<StoredOrder>> OrderRepository::load(qint64 orderId) {

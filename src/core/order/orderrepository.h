@@ -43,6 +43,9 @@ public:
   // Nothing when the order no longer exists.
   Result<std::optional<OrderProperties>> properties(qint64 orderId);
 
+  // What the user reads when an order was deleted meanwhile.
+  static QString notFoundText(qint64 orderId);
+
 private:
   struct Links;
   Links resolve(const OrderInput& order);

@@ -15,6 +15,7 @@ namespace vh {
 
 class AppContext;
 class FindDialog;
+class OrderCommands;
 class RegisterModel;
 class RegisterSortProxy;
 class RegisterView;
@@ -52,6 +53,7 @@ public:
   AppContext& context() { return m_context; }
   RegisterView* grid() const { return m_grid; }
   RegisterModel* registerModel() const { return m_model; }
+  OrderCommands& orderCommands() { return *m_orders; }
   // The text of a status bar panel, 1 to 5.
   QString statusText(int panel) const;
 
@@ -88,6 +90,7 @@ private:
 
   AppContext& m_context;
   ViewSettings m_view;
+  OrderCommands* m_orders = nullptr;
   RegisterModel* m_model = nullptr;
   RegisterSortProxy* m_proxy = nullptr;
   RegisterView* m_grid = nullptr;
