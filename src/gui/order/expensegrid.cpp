@@ -82,6 +82,9 @@ void ExpenseGrid::setKinds(const QList<NamedId>& kinds) {
     m_table->setItem(row, ColAmount, amount);
     m_table->setItem(row, ColDefault, fixedItem(QStringLiteral("0")));
   }
+  // Tabbing into the grid lands on a check box, ready for the space bar.
+  if (!kinds.isEmpty())
+    m_table->setCurrentCell(0, ColTicked);
   m_updating = false;
 }
 

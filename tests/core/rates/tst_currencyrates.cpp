@@ -1,5 +1,5 @@
 #include "core/rates/currencyrates.h"
-#include "core/rates/ratesource.h"
+#include "support/scriptedrates.h"
 #include "support/testdatabase.h"
 #include "support/testmain.h"
 
@@ -7,16 +7,7 @@ using namespace vh;
 
 namespace {
 
-// Answers with a prepared rate (or none) and counts the questions.
-class ScriptedRates final : public RateSource {
-public:
-  std::optional<DailyRate> fetch(const QString& code, const QDate& date) override {
-    asked.append({code, date});
-    return answer;
-  }
-  std::optional<DailyRate> answer;
-  QList<std::pair<QString, QDate>> asked;
-};
+using test::ScriptedRates;
 
 const QDate kMonday(2026, 3, 2);
 
