@@ -29,6 +29,10 @@ QString readText(Database& db, const QString& sql, const QVariantMap& values) {
 
 } // namespace
 
+qint64 OrderLookups::clientId(const QString& client) {
+  return idByName(m_db, QStringLiteral("Клиенты"), QStringLiteral("Организация"), client).value_or(0);
+}
+
 qint64 OrderLookups::carrierId(const QString& carrier) {
   return idByName(m_db, QStringLiteral("Исполнители"), QStringLiteral("Исполнитель"), carrier).value_or(0);
 }
@@ -41,7 +45,7 @@ QString OrderLookups::clientContacts(const QString& client) {
 }
 
 QStringList OrderLookups::customersOf(const QString& client) {
-  return customersOf(idByName(m_db, QStringLiteral("Клиенты"), QStringLiteral("Организация"), client).value_or(0));
+  return customersOf(clientId(client));
 }
 
 QStringList OrderLookups::customersOf(qint64 clientId) {
@@ -50,10 +54,9 @@ QStringList OrderLookups::customersOf(qint64 clientId) {
 }
 
 QString OrderLookups::customerPhone(const QString& client, const QString& customer) {
-  const qint64 id = idByName(m_db, QStringLiteral("Клиенты"), QStringLiteral("Организация"), client).value_or(0);
   return readText(m_db,
                   QStringLiteral("SELECT Телефон FROM Заказчики WHERE Клиент_ID=:owner AND ФИО=:name ORDER BY ID"),
-                  {{kOwner, id}, {kName, customer}});
+                  {{kOwner, clientId(client)}, {kName, customer}});
 }
 
 QStringList OrderLookups::vehicleTypes() { return readTexts(m_db, QStringLiteral("SELECT Наименование FROM ТС")); }
@@ -66,14 +69,11 @@ VehicleTypeTimes OrderLookups::vehicleTypeTimes(const QString& vehicleType) {
   return {int(q.integer(QStringLiteral("Минимал"))), int(q.integer(QStringLiteral("ВремяПодачи")))};
 }
 
-CompletionLists OrderLookups::completions() {
-  const auto distinct = [this](const char* column) {
-    return readTexts(m_db,
-                     QStringLiteral("SELECT DISTINCT %1 FROM Заявки WHERE %1<>''").arg(QString::fromUtf8(column)));
-  };
-  return {distinct("Маршрут"),           distinct("Загрузка"), distinct("Разгрузка"),
-          distinct("ТаможняНазначения"), distinct("Груз"),     distinct("Получатель"),
-          distinct("ПараметрыТС")};
+QStringList OrderLookups::earlierValues(CompletedField field) {
+  static const char* const columns[kCompletedFieldCount] = {"Маршрут", "Загрузка",   "Разгрузка",  "ТаможняНазначения",
+                                                             "Груз",    "Получатель", "ПараметрыТС"};
+  const QString column = QString::fromUtf8(columns[int(field)]);
+  return readTexts(m_db, QStringLiteral("SELECT DISTINCT %1 FROM Заявки WHERE %1<>''").arg(column));
 }
 
 QStringList OrderLookups::carriers() {

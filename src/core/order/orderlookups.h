@@ -19,16 +19,9 @@ struct CarrierPhones final {
   QString fax;
 };
 
-// Earlier values of the editor's free-text fields, offered while typing.
-struct CompletionLists final {
-  QStringList route;
-  QStringList load;
-  QStringList unload;
-  QStringList toCustom;
-  QStringList freight;
-  QStringList receiver;
-  QStringList transportDescription;
-};
+// The editor's free-text fields whose earlier values are offered while typing.
+enum class CompletedField { Route, Load, Unload, ToCustom, Freight, Receiver, TransportDescription };
+inline constexpr int kCompletedFieldCount = 7;
 
 // The directory reads of the order editor: its lists, the dependent lists of
 // a chosen client or carrier, the hints and the money defaults. Entries are
@@ -46,7 +39,8 @@ public:
 
   QStringList vehicleTypes();
   VehicleTypeTimes vehicleTypeTimes(const QString& vehicleType);
-  CompletionLists completions();
+  // The distinct values stored for the field in all orders.
+  QStringList earlierValues(CompletedField field);
 
   QStringList carriers();
   CarrierPhones carrierPhones(const QString& carrier);
@@ -72,6 +66,7 @@ public:
   QHash<qint64, double> expenseDefaults(const QString& currency);
 
 private:
+  qint64 clientId(const QString& client);
   qint64 carrierId(const QString& carrier);
 
   Database& m_db;

@@ -84,7 +84,7 @@ void ExpenseGrid::setKinds(const QList<NamedId>& kinds) {
   }
   // Tabbing into the grid lands on a check box, ready for the space bar.
   if (!kinds.isEmpty())
-    m_table->setCurrentCell(0, ColTicked);
+    m_table->setCurrentCell(0, ColTicked, QItemSelectionModel::NoUpdate);
   m_updating = false;
 }
 

@@ -109,9 +109,10 @@ QString accountName(const QString& fallback) {
 void alignCaptions(std::initializer_list<QGridLayout*> grids) {
   QList<QLabel*> captions;
   for (QGridLayout* grid : grids) {
-    for (int row = 0; row < grid->rowCount(); ++row) {
-      QLayoutItem* item = grid->itemAtPosition(row, 0);
-      if (auto* caption = item ? qobject_cast<QLabel*>(item->widget()) : nullptr)
+    for (int index = 0; index < grid->count(); ++index) {
+      int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+      grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+      if (auto* caption = qobject_cast<QLabel*>(grid->itemAt(index)->widget()); caption && column == 0 && columnSpan == 1)
         captions.append(caption);
     }
   }
@@ -155,6 +156,9 @@ TTransOrderForm::TTransOrderForm(AppContext& context, QWidget* parent)
   setupControls();
   connectControls();
   applyRights(this, m_context.session().rights);
+  // "Пересчитать" goes with the rouble field it fills.
+  m_ui->CalcBtn1->setVisible(!m_ui->ClientRUBSumm->isHidden());
+  m_ui->CalcBtn2->setVisible(!m_ui->WorkerRUBSumm->isHidden());
 }
 
 TTransOrderForm::~TTransOrderForm() = default;
@@ -211,15 +215,16 @@ void TTransOrderForm::setupControls() {
     completer->setFilterMode(Qt::MatchContains);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     edit->setCompleter(completer);
+    edit->installEventFilter(this);
+    m_staleCompletions.insert(edit);
   }
 
   // The two payment sides line up: the mark and the date caption share a width.
+  QWidget* const paymentCaptions[] = {ui.ClientPayment, ui.WorkerPayment, ui.ClientDateLabel, ui.WorkerDateLabel};
   int captionWidth = 0;
-  for (QWidget* caption : std::initializer_list<QWidget*>{ui.ClientPayment, ui.WorkerPayment, ui.ClientDateLabel,
-                                                           ui.WorkerDateLabel})
+  for (const QWidget* caption : paymentCaptions)
     captionWidth = qMax(captionWidth, caption->sizeHint().width());
-  for (QWidget* caption : std::initializer_list<QWidget*>{ui.ClientPayment, ui.WorkerPayment, ui.ClientDateLabel,
-                                                           ui.WorkerDateLabel})
+  for (QWidget* caption : paymentCaptions)
     caption->setMinimumWidth(captionWidth);
 
   alignCaptions({ui.clientGrid, ui.termsGrid, ui.cargoGrid});
@@ -292,6 +297,17 @@ void TTransOrderForm::showEvent(QShowEvent* event) {
     m_ui->CancelBtn->setFocus();
 }
 
+bool TTransOrderForm::eventFilter(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (event->type() == QEvent::FocusIn && edit && m_staleCompletions.remove(edit)) {
+    const auto field = CompletedField(m_completed.indexOf(edit));
+    guarded([&] {
+      static_cast<QStringListModel*>(edit->completer()->model())->setStringList(m_lookups.earlierValues(field));
+    });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
 void TTransOrderForm::setOpening(const QString& caption, const QString& okCaption, bool insert, QWidget* page) {
   setWindowTitle(caption);
   m_ui->OKBtn->setText(okCaption);
@@ -312,9 +328,12 @@ bool TTransOrderForm::prepareNewOrder() {
     setSpecBlocked(true);
     setComboItems(ui.AutoType, m_lookups.vehicleTypes(), true);
 
-    fillCompletions();
-    for (QLineEdit* edit : m_completed)
+    // Earlier values are read afresh when a field is entered, not all at
+    // once here: the window opens at once however large the register.
+    for (QLineEdit* edit : m_completed) {
       edit->clear();
+      m_staleCompletions.insert(edit);
+    }
 
     ui.Comment->clear();
     ui.StartDate->setDate(Clock::today());
@@ -376,10 +395,6 @@ bool TTransOrderForm::loadOrder(qint64 orderId, Opening opening) {
     setComboItems(ui.WorkerName, m_lookups.carriers(), true);
     ui.Attachments->clear();
     ui.GoToDone->show();
-    // The earlier values are refreshed for each new order; an order opened
-    // first of all still gets them.
-    if (!m_completionsFilled)
-      fillCompletions();
 
     m_orderId = o.id;
     ui.StartDate->setDate(o.start.date());
@@ -474,16 +489,6 @@ bool TTransOrderForm::loadOrder(qint64 orderId, Opening opening) {
   return true;
 }
 
-void TTransOrderForm::fillCompletions() {
-  const CompletionLists lists = m_lookups.completions();
-  const QStringList* values[] = {&lists.route,   &lists.load,     &lists.unload,
-                                 &lists.toCustom, &lists.freight, &lists.receiver,
-                                 &lists.transportDescription};
-  for (qsizetype i = 0; i < m_completed.size(); ++i)
-    static_cast<QStringListModel*>(m_completed[i]->completer()->model())->setStringList(*values[i]);
-  m_completionsFilled = true;
-}
-
 void TTransOrderForm::fillPaymentLists() {
   m_grid->setKinds(m_lookups.activeExpenseKinds());
   m_grid->setCurrency(QString());
@@ -506,21 +511,6 @@ void TTransOrderForm::resetPaymentPage() {
   }
   ui.Profit->setValue(0);
   ui.MustSumm->setValue(0);
-  alignCaptions({ui.clientGrid, ui.termsGrid, ui.cargoGrid});
-  alignCaptions({ui.transportGrid, ui.sourceGrid, ui.notesGrid});
-  alignCaptions({ui.payTermsGrid});
-  alignCaptions({ui.resultGrid});
-  const int fieldWidth = fontMetrics().averageCharWidth() * 40;
-  for (QWidget* field : std::initializer_list<QWidget*>{ui.ClientName, ui.Route, ui.AutoType, ui.WorkerName,
-                                                         ui.CurrencyType})
-    field->setMinimumWidth(fieldWidth);
-  const int lineHeight = fontMetrics().lineSpacing();
-  for (QWidget* memo : std::initializer_list<QWidget*>{ui.EXPEDITION, ui.Comment})
-    memo->setMinimumHeight(lineHeight * 3 + 12);
-  ui.Attachments->setMinimumHeight(lineHeight * 4 + 12);
-  ui.Blocked->setMinimumHeight(ui.SpecCombo->sizeHint().height());
-  setTextColor(ui.Blocked, palette().color(QPalette::Disabled, QPalette::WindowText));
-
   ui.MustLabel->hide();
   ui.MustSumm->hide();
 }

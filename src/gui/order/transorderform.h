@@ -5,6 +5,7 @@
 #include "core/order/orderrepository.h"
 
 #include <QDialog>
+#include <QSet>
 
 #include <memory>
 
@@ -56,6 +57,7 @@ public:
 
 protected:
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   // The controls of one side of the payment, the client's or the carrier's.
@@ -74,7 +76,6 @@ private:
   bool guarded(Fn&& fn);
 
   void setOpening(const QString& caption, const QString& okCaption, bool insert, QWidget* page);
-  void fillCompletions();
   void resetPaymentPage();
   void fillPaymentLists();
   void setCurrencySuffix(const QString& currency);
@@ -122,7 +123,10 @@ private:
   ExpenseGrid* m_grid = nullptr;
   PaymentSide m_client{};
   PaymentSide m_worker{};
+  // The fields with earlier values, in CompletedField order, and those whose
+  // list is read when they are next entered.
   QList<QLineEdit*> m_completed;
+  QSet<QLineEdit*> m_staleCompletions;
 
   bool m_insert = true;
   bool m_newOrder = true;
@@ -131,7 +135,6 @@ private:
   int m_minimumMinutes = 0;
   int m_deliveryMinutes = 0;
   bool m_specShown = false;
-  bool m_completionsFilled = false;
   // Set while the window is filled, so that no handler recomputes or cascades.
   bool m_filling = false;
   // The tracked fields as the order was opened; the journal lists what differs.

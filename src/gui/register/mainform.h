@@ -53,7 +53,6 @@ public:
   AppContext& context() { return m_context; }
   RegisterView* grid() const { return m_grid; }
   RegisterModel* registerModel() const { return m_model; }
-  OrderCommands& orderCommands() { return *m_orders; }
   // The text of a status bar panel, 1 to 5.
   QString statusText(int panel) const;
 

@@ -160,9 +160,23 @@ private Q_SLOTS:
     QCOMPARE(e.get<QDateEdit>("StartDate")->date(), kNow.date());
     QCOMPARE(e.get<QTimeEdit>("EndTime")->time(), QTime(9, 41));
     QCOMPARE(e.get<QLineEdit>("Route")->text(), QString());
-    // Earlier values complete what is typed.
+    // Earlier values complete what is typed; they are read when the field is
+    // first entered after the window was prepared.
+    QFocusEvent focusIn(QEvent::FocusIn);
+    const auto enterRoute = [&] { QApplication::sendEvent(e.get<QLineEdit>("Route"), &focusIn); };
     const auto* routes = qobject_cast<QStringListModel*>(e.get<QLineEdit>("Route")->completer()->model());
+    const auto* cargo = qobject_cast<QStringListModel*>(e.get<QLineEdit>("FREIGHT")->completer()->model());
+    enterRoute();
     QCOMPARE(routes->stringList(), QStringList{QStringLiteral("Москва — Берлин")});
+    QCOMPARE(cargo->stringList(), QStringList());
+    OrderInput other = e.fixture.order();
+    other.route = QStringLiteral("Рига — Таллин");
+    e.storeOrder(other);
+    enterRoute();
+    QCOMPARE(routes->stringList().size(), 1);
+    QVERIFY(e.form->prepareNewOrder());
+    enterRoute();
+    QCOMPARE(routes->stringList().size(), 2);
     // The money page: active expense kinds, nothing chosen, no amounts.
     QCOMPARE(e.get<QTableWidget>("Grid")->rowCount(), 2);
     QCOMPARE(e.combo("CurrencyType")->currentIndex(), -1);
