@@ -6,11 +6,12 @@ namespace vh::test {
 
 OrderFixture::OrderFixture(TestDatabase& data) {
   const auto s = [](const char* text) { return QString::fromUtf8(text); };
-  clientId = data.exec("INSERT INTO Клиенты (Организация, Контакты) VALUES (:n, 'ИНН 7701000001')", {{"n", s(kClient)}});
+  clientId =
+      data.exec("INSERT INTO Клиенты (Организация, Контакты) VALUES (:n, 'ИНН 7701000001')", {{"n", s(kClient)}});
   data.exec("INSERT INTO Заказчики (Клиент_ID, ФИО, Телефон) VALUES (:c, :n, '+7 495 111-11-11')",
             {{"c", clientId}, {"n", s(kCustomer)}});
-  otherClientId = data.exec("INSERT INTO Клиенты (Организация, Контакты) VALUES (:n, 'ИНН 7701000002')",
-                            {{"n", s(kOtherClient)}});
+  otherClientId =
+      data.exec("INSERT INTO Клиенты (Организация, Контакты) VALUES (:n, 'ИНН 7701000002')", {{"n", s(kOtherClient)}});
   data.exec("INSERT INTO Заказчики (Клиент_ID, ФИО, Телефон) VALUES (:c, :n, '+7 495 222-22-22')",
             {{"c", otherClientId}, {"n", s(kOtherCustomer)}});
 

@@ -38,15 +38,15 @@ Result<QByteArray> readFileContent(const QString& path) {
     if (file.error() == QFileDevice::NoError)
       return content;
   }
-  return Error{QStringLiteral("Не удается прочитать файл «%1»: %2")
-                   .arg(QDir::toNativeSeparators(path), file.errorString())};
+  return Error{
+      QStringLiteral("Не удается прочитать файл «%1»: %2").arg(QDir::toNativeSeparators(path), file.errorString())};
 }
 
 Result<void> writeFileContent(const QString& path, const QByteArray& content) {
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-    return Error{QStringLiteral("Не удается записать файл «%1»: %2")
-                     .arg(QDir::toNativeSeparators(path), file.errorString())};
+    return Error{
+        QStringLiteral("Не удается записать файл «%1»: %2").arg(QDir::toNativeSeparators(path), file.errorString())};
   return {};
 }
 

@@ -34,6 +34,8 @@ double orderProfit(double clientRoubles, double workerRoubles) {
   return std::max(0.0, roundAmount(clientRoubles - workerRoubles));
 }
 
-double toRoubles(double amount, double ratePerUnit) { return roundAmount(amount * ratePerUnit); }
+double toRoubles(double amount, double ratePerUnit) {
+  return roundAmount(amount * ratePerUnit);
+}
 
 } // namespace vh

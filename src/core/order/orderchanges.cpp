@@ -12,7 +12,9 @@ QLocale russian() {
   return locale;
 }
 
-QString yesNo(bool value) { return value ? QStringLiteral("Да") : QStringLiteral("Нет"); }
+QString yesNo(bool value) {
+  return value ? QStringLiteral("Да") : QStringLiteral("Нет");
+}
 
 QString attachmentsText(const QList<AttachmentEntry>& entries) {
   QStringList lines;
@@ -84,7 +86,7 @@ QStringList trackedTexts(const OrderInput& o) {
       o.driver,
       o.manager,
       o.source,
-      o.spec,
+      o.extra,
       o.comment,
       attachmentsText(o.attachments),
       o.currency,
@@ -130,6 +132,8 @@ QString journalDate(const QDate& value) {
   return value.isValid() ? value.toString(QStringLiteral("dd.MM.yyyy")) : QString();
 }
 
-QString journalNumber(double value) { return russian().toString(value, 'g', 15); }
+QString journalNumber(double value) {
+  return russian().toString(value, 'g', 15);
+}
 
 } // namespace vh

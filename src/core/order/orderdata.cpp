@@ -4,6 +4,8 @@
 
 namespace vh {
 
-QString AttachmentEntry::fileName() const { return isNew() ? QFileInfo(newPath).fileName() : text; }
+QString AttachmentEntry::fileName() const {
+  return isNew() ? QFileInfo(newPath).fileName() : text;
+}
 
 } // namespace vh

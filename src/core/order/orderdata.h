@@ -61,8 +61,8 @@ struct OrderInput final {
   QString manager;
   QString source;
   // The advertising channel or dispatcher, when the source asks for one.
-  bool specShown = false;
-  QString spec;
+  bool extraShown = false;
+  QString extra;
   QString comment;
   QList<AttachmentEntry> attachments;
 

@@ -37,7 +37,9 @@ qint64 OrderLookups::carrierId(const QString& carrier) {
   return idByName(m_db, QStringLiteral("Исполнители"), QStringLiteral("Исполнитель"), carrier).value_or(0);
 }
 
-QStringList OrderLookups::clients() { return readTexts(m_db, QStringLiteral("SELECT Организация FROM Клиенты")); }
+QStringList OrderLookups::clients() {
+  return readTexts(m_db, QStringLiteral("SELECT Организация FROM Клиенты"));
+}
 
 QString OrderLookups::clientContacts(const QString& client) {
   return readText(m_db, QStringLiteral("SELECT Контакты FROM Клиенты WHERE Организация=:name ORDER BY ID"),
@@ -59,7 +61,9 @@ QString OrderLookups::customerPhone(const QString& client, const QString& custom
                   {{kOwner, clientId(client)}, {kName, customer}});
 }
 
-QStringList OrderLookups::vehicleTypes() { return readTexts(m_db, QStringLiteral("SELECT Наименование FROM ТС")); }
+QStringList OrderLookups::vehicleTypes() {
+  return readTexts(m_db, QStringLiteral("SELECT Наименование FROM ТС"));
+}
 
 VehicleTypeTimes OrderLookups::vehicleTypeTimes(const QString& vehicleType) {
   Statement q(m_db, QStringLiteral("SELECT Минимал, ВремяПодачи FROM ТС WHERE Наименование=:name ORDER BY ID"));
@@ -71,7 +75,7 @@ VehicleTypeTimes OrderLookups::vehicleTypeTimes(const QString& vehicleType) {
 
 QStringList OrderLookups::earlierValues(CompletedField field) {
   static const char* const columns[kCompletedFieldCount] = {"Маршрут", "Загрузка",   "Разгрузка",  "ТаможняНазначения",
-                                                             "Груз",    "Получатель", "ПараметрыТС"};
+                                                            "Груз",    "Получатель", "ПараметрыТС"};
   const QString column = QString::fromUtf8(columns[int(field)]);
   return readTexts(m_db, QStringLiteral("SELECT DISTINCT %1 FROM Заявки WHERE %1<>''").arg(column));
 }
@@ -88,7 +92,9 @@ CarrierPhones OrderLookups::carrierPhones(const QString& carrier) {
   return {q.text(QStringLiteral("Телефон")), q.text(QStringLiteral("Факс"))};
 }
 
-QList<NamedId> OrderLookups::vehiclesOf(const QString& carrier) { return vehiclesOf(carrierId(carrier)); }
+QList<NamedId> OrderLookups::vehiclesOf(const QString& carrier) {
+  return vehiclesOf(carrierId(carrier));
+}
 
 QList<NamedId> OrderLookups::vehiclesOf(qint64 carrierId) {
   Statement q(m_db, QStringLiteral("SELECT ID, Марка, Номер FROM Авто WHERE Исполнитель_ID=:owner ORDER BY ID"));
@@ -112,7 +118,9 @@ QString OrderLookups::driverPhone(qint64 vehicleId, const QString& driver) {
                   {{kOwner, vehicleId}, {kName, driver}});
 }
 
-QStringList OrderLookups::managersOf(const QString& carrier) { return managersOf(carrierId(carrier)); }
+QStringList OrderLookups::managersOf(const QString& carrier) {
+  return managersOf(carrierId(carrier));
+}
 
 QStringList OrderLookups::managersOf(qint64 carrierId) {
   return readTexts(m_db, QStringLiteral("SELECT Менеджер FROM Менеджеры WHERE Исполнитель_ID=:owner ORDER BY ID"),
@@ -121,8 +129,7 @@ QStringList OrderLookups::managersOf(qint64 carrierId) {
 
 QString OrderLookups::managerPhone(const QString& carrier, const QString& manager) {
   return readText(
-      m_db,
-      QStringLiteral("SELECT Телефон FROM Менеджеры WHERE Исполнитель_ID=:owner AND Менеджер=:name ORDER BY ID"),
+      m_db, QStringLiteral("SELECT Телефон FROM Менеджеры WHERE Исполнитель_ID=:owner AND Менеджер=:name ORDER BY ID"),
       {{kOwner, carrierId(carrier)}, {kName, manager}});
 }
 
@@ -138,14 +145,17 @@ QList<NamedId> OrderLookups::dispatchers() {
   return readNamed(m_db, QStringLiteral("SELECT ID, ФИО FROM Диспетчеры ORDER BY ID"));
 }
 
-QStringList OrderLookups::currencies() { return readTexts(m_db, QStringLiteral("SELECT Валюта FROM Валюты")); }
+QStringList OrderLookups::currencies() {
+  return readTexts(m_db, QStringLiteral("SELECT Валюта FROM Валюты"));
+}
 
 QStringList OrderLookups::activeTariffs() {
   return readTexts(m_db, QStringLiteral("SELECT Тариф FROM Тарифы WHERE Активно=True"));
 }
 
 QList<NamedId> OrderLookups::activeExpenseKinds() {
-  return readNamed(m_db, QStringLiteral("SELECT ID, Расход FROM Расходы WHERE Активно=True ORDER BY Расход COLLATE ru"));
+  return readNamed(m_db,
+                   QStringLiteral("SELECT ID, Расход FROM Расходы WHERE Активно=True ORDER BY Расход COLLATE ru"));
 }
 
 double OrderLookups::tariffDefault(const QString& tariff, const QString& currency) {
@@ -159,8 +169,7 @@ double OrderLookups::tariffDefault(const QString& tariff, const QString& currenc
 }
 
 QHash<qint64, double> OrderLookups::expenseDefaults(const QString& currency) {
-  const qint64 currencyId =
-      idByName(m_db, QStringLiteral("Валюты"), QStringLiteral("Валюта"), currency).value_or(0);
+  const qint64 currencyId = idByName(m_db, QStringLiteral("Валюты"), QStringLiteral("Валюта"), currency).value_or(0);
   Statement q(m_db, QStringLiteral("SELECT Расход_ID, ПоУмолчанию FROM УмолчанияРасходов "
                                    "WHERE Валюта_ID=:owner AND ПоУмолчанию>0 ORDER BY ID"));
   q.bind(kOwner, currencyId);

@@ -15,13 +15,42 @@ const QString kId = QStringLiteral("ID");
 const QString kOrderId = QStringLiteral("Заявка_ID");
 
 // The order's own columns, written alike by an insert and an update.
-const char* const kOrderColumns[] = {
-    "НачалоЗаказа", "ОкончаниеЗаказа", "ОбщееВремя", "Клиент_ID", "Заказчик_ID", "ТипТС_ID", "ПараметрыТС",
-    "Источник_ID", "Реклама_ID", "Диспетчер_ID", "Маршрут", "Загрузка", "Разгрузка", "ТаможняНазначения", "Груз",
-    "Получатель", "Экспедиция", "Исполнитель_ID", "Автомобиль_ID", "Водитель_ID", "Менеджер_ID", "Валюта_ID",
-    "Расчет", "Тариф_ID", "ЦенаПеревозки", "Сумма", "СуммаКлиента", "СуммаКлиентаРуб", "ОплатаКлиента",
-    "ДатаОплатыКлиента", "СуммаИсполнителю", "СуммаИсполнителюРуб", "ОплатаИсполнителю", "ДатаОплатыИсполнителю",
-    "Прибыль", "Дополнительно"};
+const char* const kOrderColumns[] = {"НачалоЗаказа",
+                                     "ОкончаниеЗаказа",
+                                     "ОбщееВремя",
+                                     "Клиент_ID",
+                                     "Заказчик_ID",
+                                     "ТипТС_ID",
+                                     "ПараметрыТС",
+                                     "Источник_ID",
+                                     "Реклама_ID",
+                                     "Диспетчер_ID",
+                                     "Маршрут",
+                                     "Загрузка",
+                                     "Разгрузка",
+                                     "ТаможняНазначения",
+                                     "Груз",
+                                     "Получатель",
+                                     "Экспедиция",
+                                     "Исполнитель_ID",
+                                     "Автомобиль_ID",
+                                     "Водитель_ID",
+                                     "Менеджер_ID",
+                                     "Валюта_ID",
+                                     "Расчет",
+                                     "Тариф_ID",
+                                     "ЦенаПеревозки",
+                                     "Сумма",
+                                     "СуммаКлиента",
+                                     "СуммаКлиентаРуб",
+                                     "ОплатаКлиента",
+                                     "ДатаОплатыКлиента",
+                                     "СуммаИсполнителю",
+                                     "СуммаИсполнителюРуб",
+                                     "ОплатаИсполнителю",
+                                     "ДатаОплатыИсполнителю",
+                                     "Прибыль",
+                                     "Дополнительно"};
 
 QString insertStatement() {
   QStringList columns, values;
@@ -130,12 +159,12 @@ OrderRepository::Links OrderRepository::resolve(const OrderInput& o) {
                        QStringLiteral("Менеджер"), o.manager);
   l.source = byName(m_db, QStringLiteral("Источники"), QStringLiteral("Наименование"),
                     QStringLiteral("Источник заказа"), o.source);
-  if (o.specShown && o.source == u"Реклама")
-    l.ad = byName(m_db, QStringLiteral("Реклама"), QStringLiteral("Наименование"), QStringLiteral("Вид рекламы"),
-                  o.spec);
-  else if (o.specShown && o.source == u"Диспетчер")
-    l.dispatcher = byName(m_db, QStringLiteral("Диспетчеры"), QStringLiteral("ФИО"),
-                          QStringLiteral("ФИО диспетчера"), o.spec);
+  if (o.extraShown && o.source == u"Реклама")
+    l.ad =
+        byName(m_db, QStringLiteral("Реклама"), QStringLiteral("Наименование"), QStringLiteral("Вид рекламы"), o.extra);
+  else if (o.extraShown && o.source == u"Диспетчер")
+    l.dispatcher =
+        byName(m_db, QStringLiteral("Диспетчеры"), QStringLiteral("ФИО"), QStringLiteral("ФИО диспетчера"), o.extra);
   l.currency = byName(m_db, QStringLiteral("Валюты"), QStringLiteral("Валюта"), QStringLiteral("Валюта"), o.currency);
   l.tariff = byName(m_db, QStringLiteral("Тарифы"), QStringLiteral("Тариф"), QStringLiteral("Тариф"), o.tariff);
   return l;
@@ -213,8 +242,9 @@ void OrderRepository::storeExpenses(qint64 orderId, const OrderInput& order) {
       update.bind(QStringLiteral("Расходные"), line.amount.value_or(0.0)).bind(kId, *row);
       update.exec();
     } else if (line.amount) {
-      insert.bind(kOrderId, orderId).bind(QStringLiteral("Расход_ID"), line.kindId).bind(QStringLiteral("Расходные"),
-                                                                                          *line.amount);
+      insert.bind(kOrderId, orderId)
+          .bind(QStringLiteral("Расход_ID"), line.kindId)
+          .bind(QStringLiteral("Расходные"), *line.amount);
       insert.exec();
     }
   }
@@ -284,7 +314,8 @@ Result<void> OrderRepository::remove(qint64 orderId, JournalWriter& journal) {
   auto result = attempt([&] {
     Transaction transaction(m_db);
     for (const char* table : {"Расходные", "Файлы"}) {
-      Statement children(m_db, QStringLiteral("DELETE FROM %1 WHERE Заявка_ID=:Заявка_ID").arg(QString::fromUtf8(table)));
+      Statement children(m_db,
+                         QStringLiteral("DELETE FROM %1 WHERE Заявка_ID=:Заявка_ID").arg(QString::fromUtf8(table)));
       children.bind(kOrderId, orderId);
       children.exec();
     }
@@ -309,25 +340,25 @@ Result<std::optional<StoredOrder>> OrderRepository::load(qint64 orderId) {
   return attempt([&]() -> std::optional<StoredOrder> {
     // Left joins: an order whose directory entry was deleted still opens,
     // with that name empty, instead of as a blank order.
-    Statement q(m_db, QStringLiteral(
-                          "SELECT Заявки.ID, НачалоЗаказа, ОкончаниеЗаказа, ОбщееВремя, Клиенты.Организация, "
-                          "Заявки.Клиент_ID, Заказчики.ФИО, ТС.Наименование AS ТипТС, ПараметрыТС, "
-                          "Источники.Наименование AS Источник, Реклама_ID, Диспетчер_ID, Маршрут, Загрузка, "
-                          "Разгрузка, ТаможняНазначения, Груз, Получатель, Экспедиция, Заявки.Исполнитель_ID, "
-                          "Исполнители.Исполнитель, Автомобиль_ID, Водитель_ID, Менеджеры.Менеджер, Дополнительно, "
-                          "Done, Валюты.Валюта, Расчет, Тарифы.Тариф, ЦенаПеревозки, Сумма, СуммаКлиента, "
-                          "СуммаКлиентаРуб, ОплатаКлиента, ДатаОплатыКлиента, СуммаИсполнителю, "
-                          "СуммаИсполнителюРуб, ОплатаИсполнителю, ДатаОплатыИсполнителю, Прибыль "
-                          "FROM Заявки "
-                          "LEFT JOIN Клиенты ON Клиенты.ID=Заявки.Клиент_ID "
-                          "LEFT JOIN Заказчики ON Заказчики.ID=Заявки.Заказчик_ID "
-                          "LEFT JOIN Источники ON Источники.ID=Заявки.Источник_ID "
-                          "LEFT JOIN Исполнители ON Исполнители.ID=Заявки.Исполнитель_ID "
-                          "LEFT JOIN Менеджеры ON Менеджеры.ID=Заявки.Менеджер_ID "
-                          "LEFT JOIN ТС ON ТС.ID=Заявки.ТипТС_ID "
-                          "LEFT JOIN Валюты ON Валюты.ID=Заявки.Валюта_ID "
-                          "LEFT JOIN Тарифы ON Тарифы.ID=Заявки.Тариф_ID "
-                          "WHERE Заявки.ID=:ID"));
+    Statement q(
+        m_db, QStringLiteral("SELECT Заявки.ID, НачалоЗаказа, ОкончаниеЗаказа, ОбщееВремя, Клиенты.Организация, "
+                             "Заявки.Клиент_ID, Заказчики.ФИО, ТС.Наименование AS ТипТС, ПараметрыТС, "
+                             "Источники.Наименование AS Источник, Реклама_ID, Диспетчер_ID, Маршрут, Загрузка, "
+                             "Разгрузка, ТаможняНазначения, Груз, Получатель, Экспедиция, Заявки.Исполнитель_ID, "
+                             "Исполнители.Исполнитель, Автомобиль_ID, Водитель_ID, Менеджеры.Менеджер, Дополнительно, "
+                             "Done, Валюты.Валюта, Расчет, Тарифы.Тариф, ЦенаПеревозки, Сумма, СуммаКлиента, "
+                             "СуммаКлиентаРуб, ОплатаКлиента, ДатаОплатыКлиента, СуммаИсполнителю, "
+                             "СуммаИсполнителюРуб, ОплатаИсполнителю, ДатаОплатыИсполнителю, Прибыль "
+                             "FROM Заявки "
+                             "LEFT JOIN Клиенты ON Клиенты.ID=Заявки.Клиент_ID "
+                             "LEFT JOIN Заказчики ON Заказчики.ID=Заявки.Заказчик_ID "
+                             "LEFT JOIN Источники ON Источники.ID=Заявки.Источник_ID "
+                             "LEFT JOIN Исполнители ON Исполнители.ID=Заявки.Исполнитель_ID "
+                             "LEFT JOIN Менеджеры ON Менеджеры.ID=Заявки.Менеджер_ID "
+                             "LEFT JOIN ТС ON ТС.ID=Заявки.ТипТС_ID "
+                             "LEFT JOIN Валюты ON Валюты.ID=Заявки.Валюта_ID "
+                             "LEFT JOIN Тарифы ON Тарифы.ID=Заявки.Тариф_ID "
+                             "WHERE Заявки.ID=:ID"));
     q.bind(kId, orderId);
     if (!q.first())
       return std::nullopt;

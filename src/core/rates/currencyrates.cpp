@@ -18,8 +18,7 @@ Result<std::optional<double>> CurrencyRates::rateOn(const QString& currency, con
       code = read.text(QStringLiteral("Код")).trimmed();
       if (code.isEmpty())
         return 1.0;
-      if (!read.isNull(QStringLiteral("Обновлено")) &&
-          read.dateTime(QStringLiteral("Обновлено")).date() == paymentDate)
+      if (!read.isNull(QStringLiteral("Обновлено")) && read.dateTime(QStringLiteral("Обновлено")).date() == paymentDate)
         return read.number(QStringLiteral("Курс"));
       id = read.integer(QStringLiteral("ID"));
     }

@@ -117,9 +117,13 @@ void ExpenseGrid::setStoredAmounts(const QHash<qint64, double>& amounts) {
   }
 }
 
-int ExpenseGrid::rowCount() const { return m_table->rowCount(); }
+int ExpenseGrid::rowCount() const {
+  return m_table->rowCount();
+}
 
-bool ExpenseGrid::isTicked(int row) const { return m_table->item(row, ColTicked)->checkState() == Qt::Checked; }
+bool ExpenseGrid::isTicked(int row) const {
+  return m_table->item(row, ColTicked)->checkState() == Qt::Checked;
+}
 
 void ExpenseGrid::setTicked(int row, bool ticked) {
   m_updating = true;

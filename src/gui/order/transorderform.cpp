@@ -39,8 +39,7 @@ const QString kDispatcher = QStringLiteral("Диспетчер");
 constexpr int kHintDuration = 50000;
 
 // Turns an error result into the Failure that guarded() reports.
-template <typename T>
-T unwrap(Result<T> result) {
+template <typename T> T unwrap(Result<T> result) {
   if (!result)
     throw Failure{result.error()};
   return std::move(result).value();
@@ -112,7 +111,8 @@ void alignCaptions(std::initializer_list<QGridLayout*> grids) {
     for (int index = 0; index < grid->count(); ++index) {
       int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
       grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-      if (auto* caption = qobject_cast<QLabel*>(grid->itemAt(index)->widget()); caption && column == 0 && columnSpan == 1)
+      if (auto* caption = qobject_cast<QLabel*>(grid->itemAt(index)->widget());
+          caption && column == 0 && columnSpan == 1)
         captions.append(caption);
     }
   }
@@ -142,9 +142,9 @@ void setTextColor(QWidget* widget, const QColor& color) {
 
 } // namespace
 
-TTransOrderForm::TTransOrderForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_context(context), m_ui(std::make_unique<Ui::TTransOrderForm>()), m_lookups(context.db()),
-      m_repository(context.db()) {
+TTransOrderForm::TTransOrderForm(AppContext& context, QWidget* parent) :
+    QDialog(parent), m_context(context), m_ui(std::make_unique<Ui::TTransOrderForm>()), m_lookups(context.db()),
+    m_repository(context.db()) {
   m_ui->setupUi(this);
   setObjectName(QStringLiteral("TTransOrderForm"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
@@ -163,8 +163,7 @@ TTransOrderForm::TTransOrderForm(AppContext& context, QWidget* parent)
 
 TTransOrderForm::~TTransOrderForm() = default;
 
-template <typename Fn>
-bool TTransOrderForm::guarded(Fn&& fn) {
+template <typename Fn> bool TTransOrderForm::guarded(Fn&& fn) {
   const Result<void> done = attempt(std::forward<Fn>(fn));
   if (!done)
     msg::failure(this, done.error());
@@ -205,7 +204,7 @@ void TTransOrderForm::setupControls() {
     setTextColor(shown, palette().color(QPalette::Active, QPalette::Text));
 
   for (QWidget* hinted : std::initializer_list<QWidget*>{ui.ClientName, ui.ClientFaceCombo, ui.WorkerName,
-                                                          ui.DriverCombo, ui.WorkerManagerCombo})
+                                                         ui.DriverCombo, ui.WorkerManagerCombo})
     hinted->setToolTipDuration(kHintDuration);
 
   m_completed = {ui.Route, ui.Load, ui.Unload, ui.TO_CUSTOM, ui.FREIGHT, ui.RECEIVER, ui.TransportDescription};
@@ -232,8 +231,8 @@ void TTransOrderForm::setupControls() {
   alignCaptions({ui.payTermsGrid});
   alignCaptions({ui.resultGrid});
   const int fieldWidth = fontMetrics().averageCharWidth() * 40;
-  for (QWidget* field : std::initializer_list<QWidget*>{ui.ClientName, ui.Route, ui.AutoType, ui.WorkerName,
-                                                         ui.CurrencyType})
+  for (QWidget* field :
+       std::initializer_list<QWidget*>{ui.ClientName, ui.Route, ui.AutoType, ui.WorkerName, ui.CurrencyType})
     field->setMinimumWidth(fieldWidth);
   const int lineHeight = fontMetrics().lineSpacing();
   for (QWidget* memo : std::initializer_list<QWidget*>{ui.EXPEDITION, ui.Comment})
@@ -244,8 +243,7 @@ void TTransOrderForm::setupControls() {
 
   ui.MustLabel->hide();
   ui.MustSumm->hide();
-  ui.Grid->setMinimumWidth(ui.Grid->fontMetrics().horizontalAdvance(QStringLiteral("Сверхнормативный простой")) +
-                           160);
+  ui.Grid->setMinimumWidth(ui.Grid->fontMetrics().horizontalAdvance(QStringLiteral("Сверхнормативный простой")) + 160);
   resize(layout()->minimumSize().expandedTo(QSize(fieldWidth * 3, 0)));
 }
 
@@ -352,7 +350,7 @@ bool TTransOrderForm::prepareNewOrder() {
     ui.GoToDone->hide();
     setComboItems(ui.WorkerName, m_lookups.carriers(), true);
     for (QWidget* hinted : std::initializer_list<QWidget*>{ui.ClientName, ui.ClientFaceCombo, ui.WorkerName,
-                                                            ui.DriverCombo, ui.WorkerManagerCombo})
+                                                           ui.DriverCombo, ui.WorkerManagerCombo})
       hinted->setToolTip(QString());
 
     fillPaymentLists();
@@ -524,10 +522,10 @@ void TTransOrderForm::setCurrencySuffix(const QString& currency) {
 }
 
 void TTransOrderForm::setSpecBlocked(bool blocked) {
-  m_specShown = !blocked;
+  m_extraShown = !blocked;
   m_ui->Blocked->setVisible(blocked);
-  for (QWidget* spec : std::initializer_list<QWidget*>{m_ui->SpecLabel, m_ui->SpecStar, m_ui->SpecCombo})
-    spec->setVisible(!blocked);
+  for (QWidget* field : std::initializer_list<QWidget*>{m_ui->SpecLabel, m_ui->SpecStar, m_ui->SpecCombo})
+    field->setVisible(!blocked);
 }
 
 void TTransOrderForm::setVehicleTypeTimes(const VehicleTypeTimes& times) {
@@ -537,7 +535,9 @@ void TTransOrderForm::setVehicleTypeTimes(const VehicleTypeTimes& times) {
   m_ui->ComingTime->setText(formatDuration(times.delivery));
 }
 
-void TTransOrderForm::takeSnapshot() { m_snapshot = trackedTexts(collectInput()); }
+void TTransOrderForm::takeSnapshot() {
+  m_snapshot = trackedTexts(collectInput());
+}
 
 void TTransOrderForm::updateFileButtons() {
   const bool selected = m_ui->Attachments->currentItem() != nullptr;
@@ -567,8 +567,8 @@ OrderInput TTransOrderForm::collectInput() const {
   o.driver = selectedComboText(ui.DriverCombo);
   o.manager = selectedComboText(ui.WorkerManagerCombo);
   o.source = selectedComboText(ui.OrderSourceCombo);
-  o.specShown = m_specShown;
-  o.spec = m_specShown ? selectedComboText(ui.SpecCombo) : QString();
+  o.extraShown = m_extraShown;
+  o.extra = m_extraShown ? selectedComboText(ui.SpecCombo) : QString();
   o.comment = ui.Comment->toPlainText();
   for (int row = 0; row < ui.Attachments->count(); ++row)
     o.attachments.append(entryOf(ui.Attachments->item(row)));
@@ -608,8 +608,8 @@ void TTransOrderForm::ClientFaceComboChange() {
   if (m_filling)
     return;
   guarded([&] {
-    m_ui->ClientFaceCombo->setToolTip(m_lookups.customerPhone(selectedComboText(m_ui->ClientName),
-                                                              selectedComboText(m_ui->ClientFaceCombo)));
+    m_ui->ClientFaceCombo->setToolTip(
+        m_lookups.customerPhone(selectedComboText(m_ui->ClientName), selectedComboText(m_ui->ClientFaceCombo)));
   });
 }
 
@@ -685,9 +685,8 @@ void TTransOrderForm::OrderSourceComboChange() {
     return;
   }
   const bool advertising = source == kAdvertising;
-  const bool filled = guarded([&] {
-    setNamedItems(m_ui->SpecCombo, advertising ? m_lookups.adChannels() : m_lookups.dispatchers());
-  });
+  const bool filled =
+      guarded([&] { setNamedItems(m_ui->SpecCombo, advertising ? m_lookups.adChannels() : m_lookups.dispatchers()); });
   m_ui->SpecLabel->setText(advertising ? QStringLiteral("Вид рекламы:") : QStringLiteral("ФИО диспетчера:"));
   setSpecBlocked(!filled);
 }
@@ -883,7 +882,7 @@ bool TTransOrderForm::checkComplete() {
       {ui.DriverCombo, chosen(ui.DriverCombo), ui.OrderSheet},
       {ui.WorkerManagerCombo, chosen(ui.WorkerManagerCombo), ui.OrderSheet},
       {ui.OrderSourceCombo, chosen(ui.OrderSourceCombo), ui.OrderSheet},
-      {ui.SpecCombo, !m_specShown || chosen(ui.SpecCombo), ui.OrderSheet},
+      {ui.SpecCombo, !m_extraShown || chosen(ui.SpecCombo), ui.OrderSheet},
       {ui.CurrencyType, chosen(ui.CurrencyType), ui.PaymentSheet},
       {ui.CashType, chosen(ui.CashType), ui.PaymentSheet},
       {ui.Tarif, chosen(ui.Tarif), ui.PaymentSheet},

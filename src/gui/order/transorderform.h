@@ -72,8 +72,7 @@ private:
   void setupControls();
   void connectControls();
   // Runs fn; an engine error is shown and false returned.
-  template <typename Fn>
-  bool guarded(Fn&& fn);
+  template <typename Fn> bool guarded(Fn&& fn);
 
   void setOpening(const QString& caption, const QString& okCaption, bool insert, QWidget* page);
   void resetPaymentPage();
@@ -134,7 +133,7 @@ private:
   int m_totalMinutes = 0;
   int m_minimumMinutes = 0;
   int m_deliveryMinutes = 0;
-  bool m_specShown = false;
+  bool m_extraShown = false;
   // Set while the window is filled, so that no handler recomputes or cascades.
   bool m_filling = false;
   // The tracked fields as the order was opened; the journal lists what differs.

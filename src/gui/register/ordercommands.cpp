@@ -10,8 +10,7 @@
 
 namespace vh {
 
-OrderCommands::OrderCommands(TMainForm& main, AppContext& context)
-    : QObject(&main), m_main(main), m_context(context) {}
+OrderCommands::OrderCommands(TMainForm& main, AppContext& context) : QObject(&main), m_main(main), m_context(context) {}
 
 OrderCommands::~OrderCommands() = default;
 
@@ -53,11 +52,17 @@ void OrderCommands::openStored(TTransOrderForm::Opening opening) {
     runEditor();
 }
 
-void OrderCommands::OrderEditBtnClick() { openStored(TTransOrderForm::Opening::Edit); }
+void OrderCommands::OrderEditBtnClick() {
+  openStored(TTransOrderForm::Opening::Edit);
+}
 
-void OrderCommands::PaymentBtnClick() { openStored(TTransOrderForm::Opening::Payment); }
+void OrderCommands::PaymentBtnClick() {
+  openStored(TTransOrderForm::Opening::Payment);
+}
 
-void OrderCommands::DublicateBtnClick() { openStored(TTransOrderForm::Opening::Duplicate); }
+void OrderCommands::DublicateBtnClick() {
+  openStored(TTransOrderForm::Opening::Duplicate);
+}
 
 void OrderCommands::OrderDeleteBtnClick() {
   const std::optional<qint64> id = m_main.selectedOrder();

@@ -18,9 +18,8 @@ TPropertiesForm::~TPropertiesForm() = default;
 
 void TPropertiesForm::showProperties(qint64 orderId, const OrderProperties& properties) {
   m_ui->ID->setText(QString::number(orderId));
-  m_ui->DateTimeEdit->setText(properties.created.isValid()
-                                  ? properties.created.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))
-                                  : QString());
+  m_ui->DateTimeEdit->setText(
+      properties.created.isValid() ? properties.created.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")) : QString());
   m_ui->UserName->setText(properties.creator);
   m_ui->Status->setText(properties.done ? QStringLiteral("Архивный") : QStringLiteral("Активный"));
 }

@@ -13,7 +13,8 @@ class TestOrderChanges : public QObject {
     o.end = QDateTime(QDate(2026, 3, 4), QTime(0, 0));
     o.route = QStringLiteral("Москва — Берлин");
     o.comment = QStringLiteral("Срочно");
-    o.attachments = {{QStringLiteral("cmr.pdf"), {}}, {QStringLiteral("/home/u/Счёт.xlsx"), QStringLiteral("/home/u/Счёт.xlsx")}};
+    o.attachments = {{QStringLiteral("cmr.pdf"), {}},
+                     {QStringLiteral("/home/u/Счёт.xlsx"), QStringLiteral("/home/u/Счёт.xlsx")}};
     o.cashType = 1;
     o.wayPrice = 1234.5;
     o.sum = 1200;

@@ -43,7 +43,8 @@ class TestOrderRepository : public QObject {
       return data.scalar(QStringLiteral("SELECT %1 FROM Заявки WHERE ID=:id").arg(column), {{"id", id}});
     }
     QVariant expense(qint64 id, qint64 kind) {
-      return data.scalar("SELECT Расходные FROM Расходные WHERE Заявка_ID=:o AND Расход_ID=:k", {{"o", id}, {"k", kind}});
+      return data.scalar("SELECT Расходные FROM Расходные WHERE Заявка_ID=:o AND Расход_ID=:k",
+                         {{"o", id}, {"k", kind}});
     }
     QString lastAction() { return data.scalar("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1").toString(); }
     QString lastDetail() { return data.scalar("SELECT Детализация FROM Протокол ORDER BY ID DESC LIMIT 1").toString(); }
@@ -75,33 +76,32 @@ private Q_SLOTS:
     QCOMPARE(env.lastDetail(), QString());
     // A ticked expense gets a row; one never ticked gets none.
     QCOMPARE(env.expense(id, env.fixture.customsKind).toDouble(), 150.0);
-    QCOMPARE(env.data.count("Расходные", "Заявка_ID=:o AND Расход_ID=:k",
-                            {{"o", id}, {"k", env.fixture.insuranceKind}}),
-             0);
+    QCOMPARE(
+        env.data.count("Расходные", "Заявка_ID=:o AND Расход_ID=:k", {{"o", id}, {"k", env.fixture.insuranceKind}}), 0);
   }
 
   void sourceDecidesChannelOrDispatcher_data() {
     QTest::addColumn<QString>("source");
-    QTest::addColumn<bool>("specShown");
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<bool>("extraShown");
+    QTest::addColumn<QString>("extra");
     QTest::addColumn<bool>("ad");
     QTest::addColumn<bool>("dispatcher");
     QTest::newRow("advertising") << "Реклама" << true << test::OrderFixture::kAdChannel << true << false;
     QTest::newRow("dispatcher") << "Диспетчер" << true << test::OrderFixture::kDispatcher << false << true;
-    QTest::newRow("other source, stale extra field") << "Рекомендация" << false << test::OrderFixture::kAdChannel
-                                                     << false << false;
+    QTest::newRow("other source, stale extra field")
+        << "Рекомендация" << false << test::OrderFixture::kAdChannel << false << false;
   }
   void sourceDecidesChannelOrDispatcher() {
     QFETCH(QString, source);
-    QFETCH(bool, specShown);
-    QFETCH(QString, spec);
+    QFETCH(bool, extraShown);
+    QFETCH(QString, extra);
     QFETCH(bool, ad);
     QFETCH(bool, dispatcher);
     Env env;
     OrderInput order = env.fixture.order();
     order.source = source;
-    order.specShown = specShown;
-    order.spec = spec;
+    order.extraShown = extraShown;
+    order.extra = extra;
     const qint64 id = env.insert(order);
     QCOMPARE(env.column(id, "Реклама_ID").toLongLong() > 0, ad);
     QCOMPARE(env.column(id, "Диспетчер_ID").toLongLong() > 0, dispatcher);
@@ -265,8 +265,8 @@ private Q_SLOTS:
     Env env;
     OrderInput order = env.fixture.order();
     order.source = QStringLiteral("Реклама");
-    order.specShown = true;
-    order.spec = QString::fromUtf8(test::OrderFixture::kAdChannel);
+    order.extraShown = true;
+    order.extra = QString::fromUtf8(test::OrderFixture::kAdChannel);
     order.workerPaid = true;
     order.workerRoubles = 900;
     const qint64 id = env.insert(order);

@@ -33,7 +33,9 @@ namespace {
 const QDateTime kNow(QDate(2026, 3, 2), QTime(9, 41, 27));
 using Fixture = test::OrderFixture;
 
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+  return QString::fromUtf8(text);
+}
 
 // The editor on a small directory set, with recorded messages and a scripted
 // rate service.
@@ -45,8 +47,7 @@ struct Editor {
     form = std::make_unique<TTransOrderForm>(session.context());
   }
 
-  template <typename T>
-  T* get(const char* name) const {
+  template <typename T> T* get(const char* name) const {
     T* control = form->findChild<T*>(QLatin1String(name));
     if (!control)
       qFatal("no control %s", name);
@@ -107,7 +108,9 @@ struct Editor {
   QVariant column(qint64 id, const QString& column) {
     return session.data().scalar(QStringLiteral("SELECT %1 FROM Заявки WHERE ID=:id").arg(column), {{"id", id}});
   }
-  QString lastAction() { return session.data().scalar("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1").toString(); }
+  QString lastAction() {
+    return session.data().scalar("SELECT Действие FROM Протокол ORDER BY ID DESC LIMIT 1").toString();
+  }
   QString lastDetail() {
     return session.data().scalar("SELECT Детализация FROM Протокол ORDER BY ID DESC LIMIT 1").toString();
   }
@@ -136,7 +139,9 @@ class TestTransOrderForm : public QObject {
   Q_OBJECT
 
 private Q_SLOTS:
-  void init() { Clock::setNow([] { return kNow; }); }
+  void init() {
+    Clock::setNow([] { return kNow; });
+  }
   void cleanup() { Clock::reset(); }
 
   void newOrderStartsEmptyWithFreshLists() {
@@ -270,12 +275,18 @@ private Q_SLOTS:
   void requiredFieldsAreRefusedOnTheirPage_data() {
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("page");
-    QTest::newRow("cargo") << "FREIGHT" << "OrderSheet";
-    QTest::newRow("driver") << "DriverCombo" << "OrderSheet";
-    QTest::newRow("advertising channel") << "SpecCombo" << "OrderSheet";
-    QTest::newRow("currency") << "CurrencyType" << "PaymentSheet";
-    QTest::newRow("form of payment") << "CashType" << "PaymentSheet";
-    QTest::newRow("tariff") << "Tarif" << "PaymentSheet";
+    QTest::newRow("cargo") << "FREIGHT"
+                           << "OrderSheet";
+    QTest::newRow("driver") << "DriverCombo"
+                            << "OrderSheet";
+    QTest::newRow("advertising channel") << "SpecCombo"
+                                         << "OrderSheet";
+    QTest::newRow("currency") << "CurrencyType"
+                              << "PaymentSheet";
+    QTest::newRow("form of payment") << "CashType"
+                                     << "PaymentSheet";
+    QTest::newRow("tariff") << "Tarif"
+                            << "PaymentSheet";
   }
   void requiredFieldsAreRefusedOnTheirPage() {
     QFETCH(QString, missing);
@@ -465,8 +476,8 @@ private Q_SLOTS:
     Editor e;
     OrderInput order = e.fixture.order();
     order.source = QStringLiteral("Диспетчер");
-    order.specShown = true;
-    order.spec = u8(Fixture::kDispatcher);
+    order.extraShown = true;
+    order.extra = u8(Fixture::kDispatcher);
     order.sum = 999; // not the freight rate plus expenses: shown as stored
     order.clientPaid = true;
     order.clientSum = 900;

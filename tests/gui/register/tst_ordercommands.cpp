@@ -122,8 +122,10 @@ private Q_SLOTS:
   void editAndPaymentOpenTheSelectedOrder_data() {
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("page");
-    QTest::newRow("edit") << "OrderEditBtn" << "OrderSheet";
-    QTest::newRow("payment") << "PaymentBtn" << "PaymentSheet";
+    QTest::newRow("edit") << "OrderEditBtn"
+                          << "OrderSheet";
+    QTest::newRow("payment") << "PaymentBtn"
+                             << "PaymentSheet";
   }
   void editAndPaymentOpenTheSelectedOrder() {
     QFETCH(QString, command);
