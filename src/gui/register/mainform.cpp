@@ -7,6 +7,7 @@
 #include "gui/journal/actionskeeperform.h"
 #include "gui/register/filtercommands.h"
 #include "gui/register/finddialog.h"
+#include "gui/register/ordercommands.h"
 #include "gui/register/registermodel.h"
 #include "gui/register/registersortproxy.h"
 #include "gui/register/registerview.h"
@@ -62,6 +63,7 @@ TMainForm::TMainForm(AppContext& context, const ViewSettings& view, QWidget* par
   m_grid = new RegisterView(this);
   m_grid->setModel(m_proxy);
   setCentralWidget(m_grid);
+  m_orders = new OrderCommands(*this, m_context);
 
   createCommands();
   applyRights(this, m_context.session().rights);
@@ -75,6 +77,8 @@ TMainForm::TMainForm(AppContext& context, const ViewSettings& view, QWidget* par
   header->viewport()->installEventFilter(this);
   connect(m_grid->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainForm::updateSelectedCount);
   connect(m_grid, &RegisterView::contextMenuAt, this, [this](const QPoint& at) { m_gridMenu->popup(at); });
+  // A double click edits the order even for a user without the edit command.
+  connect(m_grid, &QAbstractItemView::doubleClicked, m_orders, &OrderCommands::OrderEditBtnClick);
 
   m_grid->setAlternatingRowColors(m_view.bands);
   applyStartColumnRight();
@@ -100,6 +104,28 @@ void TMainForm::createCommands() {
   // "Заказ"
   QMenu* orderMenu = menuBar()->addMenu(QStringLiteral("Заказ"));
   orderMenu->setObjectName(QStringLiteral("OrderSubBtn"));
+  QAction* create = addCommand(orderMenu, "OrderCreateBtn", QStringLiteral("Создать..."), QStringLiteral("create"),
+                               QKeySequence(Qt::CTRL | Qt::Key_N));
+  create->setToolTip(QStringLiteral("Создать"));
+  connect(create, &QAction::triggered, m_orders, &OrderCommands::OrderCreateBtnClick);
+  connect(addCommand(orderMenu, "OrderEditBtn", QStringLiteral("Редактировать"), QStringLiteral("edit"),
+                     QKeySequence(Qt::Key_F2)),
+          &QAction::triggered, m_orders, &OrderCommands::OrderEditBtnClick);
+  QAction* payment = addCommand(orderMenu, "PaymentBtn", QStringLiteral("Оплата"), QStringLiteral("payment"),
+                                QKeySequence(Qt::Key_F3));
+  payment->setToolTip(QStringLiteral("Оплата"));
+  connect(payment, &QAction::triggered, m_orders, &OrderCommands::PaymentBtnClick);
+  QAction* duplicate = addCommand(orderMenu, "DublicateBtn", QStringLiteral("Дублировать..."),
+                                  QStringLiteral("duplicate"));
+  duplicate->setToolTip(QStringLiteral("Дублировать"));
+  connect(duplicate, &QAction::triggered, m_orders, &OrderCommands::DublicateBtnClick);
+  connect(addCommand(orderMenu, "OrderDeleteBtn", QStringLiteral("Удалить"), QStringLiteral("delete"),
+                     QKeySequence(Qt::Key_Delete)),
+          &QAction::triggered, m_orders, &OrderCommands::OrderDeleteBtnClick);
+  connect(addCommand(orderMenu, "PropertiesBtn", QStringLiteral("Свойства"), QStringLiteral("properties"),
+                     QKeySequence(Qt::Key_F4)),
+          &QAction::triggered, m_orders, &OrderCommands::PropertiesBtnClick);
+  orderMenu->addSeparator();
   connect(addCommand(orderMenu, "ExitBtn", QStringLiteral("Выход"), QStringLiteral("exit"),
                      QKeySequence(Qt::ALT | Qt::Key_F4)),
           &QAction::triggered, this, &QWidget::close);

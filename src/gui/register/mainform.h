@@ -16,6 +16,7 @@ namespace vh {
 class AppContext;
 class FilterCommands;
 class FindDialog;
+class OrderCommands;
 class RegisterModel;
 class RegisterSortProxy;
 class RegisterView;
@@ -92,6 +93,7 @@ private:
 
   AppContext& m_context;
   ViewSettings m_view;
+  OrderCommands* m_orders = nullptr;
   RegisterModel* m_model = nullptr;
   RegisterSortProxy* m_proxy = nullptr;
   RegisterView* m_grid = nullptr;
