@@ -30,7 +30,7 @@ private Q_SLOTS:
   void fetchedRateIsStoredAndReusedForTheSameDay() {
     test::TestDatabase data;
     ScriptedRates source;
-    source.answer = DailyRate{16.0102, 1, 16.0102};
+    source.answer = DailyRate{16.0102, 1, 16.0102, {}};
     CurrencyRates rates(data.db(), &source);
 
     QCOMPARE(rates.rateOn(QStringLiteral("Евро"), kMonday)->value_or(-1), 16.0102);
@@ -42,7 +42,7 @@ private Q_SLOTS:
              QStringLiteral("2026-03-02 00:00:00"));
 
     // The same day again: the stored rate, even if the service now says otherwise.
-    source.answer = DailyRate{99, 1, 99};
+    source.answer = DailyRate{99, 1, 99, {}};
     QCOMPARE(rates.rateOn(QStringLiteral("Евро"), kMonday)->value_or(-1), 16.0102);
     QCOMPARE(source.asked.size(), 1);
 
@@ -59,7 +59,7 @@ private Q_SLOTS:
     test::TestDatabase data;
     data.exec("INSERT INTO Валюты (Валюта, Код) VALUES ('Японская иена', 'JPY')");
     ScriptedRates source;
-    source.answer = DailyRate{52.1234, 100, 0.521234};
+    source.answer = DailyRate{52.1234, 100, 0.521234, {}};
     CurrencyRates rates(data.db(), &source);
     QCOMPARE(rates.rateOn(QStringLiteral("Японская иена"), kMonday)->value_or(-1), 0.521234);
     QCOMPARE(rates.rateOn(QStringLiteral("Японская иена"), kMonday)->value_or(-1), 0.521234);

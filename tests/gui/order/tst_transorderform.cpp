@@ -423,7 +423,7 @@ private Q_SLOTS:
     QVERIFY(e.form->prepareNewOrder());
     e.choose("CurrencyType", QStringLiteral("Евро"));
     e.money("WayPrice")->setValue(1000);
-    e.rates->answer = DailyRate{16.0102, 1, 16.0102};
+    e.rates->answer = DailyRate{16.0102, 1, 16.0102, {}};
     e.get<QCheckBox>("ClientPayment")->setChecked(true);
     QCOMPARE(e.money("ClientRUBSumm")->value(), 16010.20);
     QCOMPARE(e.rates->asked.size(), 1);
