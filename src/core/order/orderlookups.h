@@ -65,9 +65,11 @@ public:
   // Default amounts above 0 of the expense kinds in the currency, by kind.
   QHash<qint64, double> expenseDefaults(const QString& currency);
 
-private:
+  // The row of a name shown in a list; 0 when there is none.
   qint64 clientId(const QString& client);
   qint64 carrierId(const QString& carrier);
+
+private:
 
   Database& m_db;
 };

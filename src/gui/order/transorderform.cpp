@@ -11,7 +11,15 @@
 #include "gui/common/dialogs.h"
 #include "gui/common/messages.h"
 #include "gui/common/rightsapplier.h"
+#include "gui/directories/autoeditform.h"
+#include "gui/directories/clienteditform.h"
+#include "gui/directories/customereditform.h"
+#include "gui/directories/directories.h"
+#include "gui/directories/drivereditform.h"
+#include "gui/directories/workereditform.h"
+#include "gui/order/earliervaluepickerform.h"
 #include "gui/order/expensegrid.h"
+#include "gui/order/searchpickerform.h"
 
 #include "ui_transorderform.h"
 
@@ -273,6 +281,21 @@ void TTransOrderForm::connectControls() {
   connect(ui.WorkerPayment, &QCheckBox::toggled, this, [this] { PaymentClick(m_worker, false); });
   connect(ui.CalcBtn1, &QPushButton::clicked, this, [this] { UpdateRubSum(m_client); });
   connect(ui.CalcBtn2, &QPushButton::clicked, this, [this] { UpdateRubSum(m_worker); });
+
+  const auto clicked = &QAbstractButton::clicked;
+  connect(ui.SearchClientBtn, clicked, this, &TTransOrderForm::SearchClientBtnClick);
+  connect(ui.SearchWorkerBtn, clicked, this, &TTransOrderForm::SearchWorkerBtnClick);
+  connect(ui.SelectRouteBtn, clicked, this, &TTransOrderForm::SelectRouteBtnClick);
+  connect(ui.ExpeditionSearchBtn, clicked, this, &TTransOrderForm::ExpeditionSearchBtnClick);
+  connect(ui.CommentSearchBtn, clicked, this, &TTransOrderForm::CommentSearchBtnClick);
+  connect(ui.AddClientBtn, clicked, this, &TTransOrderForm::AddClientBtnClick);
+  connect(ui.AddClientFaceBtn, clicked, this, &TTransOrderForm::AddClientFaceBtnClick);
+  connect(ui.AddWorkerBtn, clicked, this, &TTransOrderForm::AddWorkerBtnClick);
+  connect(ui.AddAutoBtn, clicked, this, &TTransOrderForm::AddAutoBtnClick);
+  connect(ui.AddDriverBtn, clicked, this, &TTransOrderForm::AddDriverBtnClick);
+  connect(ui.ClientManagerBtn, clicked, this, &TTransOrderForm::ClientManagerBtnClick);
+  connect(ui.WorkerManagerBtn, clicked, this, &TTransOrderForm::WorkerManagerBtnClick);
+  connect(ui.SourceManagerBtn, clicked, this, &TTransOrderForm::SourceManagerBtnClick);
 
   connect(ui.AddFileBtn, &QPushButton::clicked, this, &TTransOrderForm::AddFileBtnClick);
   connect(ui.DelFileBtn, &QPushButton::clicked, this, &TTransOrderForm::DelFileBtnClick);
@@ -689,6 +712,132 @@ void TTransOrderForm::OrderSourceComboChange() {
       guarded([&] { setNamedItems(m_ui->SpecCombo, advertising ? m_lookups.adChannels() : m_lookups.dispatchers()); });
   m_ui->SpecLabel->setText(advertising ? QStringLiteral("Вид рекламы:") : QStringLiteral("ФИО диспетчера:"));
   setSpecBlocked(!filled);
+}
+
+// ---- Pickers
+
+void TTransOrderForm::SearchClientBtnClick() {
+  SearchPickerForm picker(m_context, SearchPickerForm::Kind::Client, this);
+  if (picker.exec() == QDialog::Accepted) {
+    const QSignalBlocker blocker(m_ui->ClientName);
+    selectComboText(m_ui->ClientName, picker.chosen());
+  }
+  // Closed either way: the contact persons follow the client now shown.
+  ClientNameChange();
+}
+
+void TTransOrderForm::SearchWorkerBtnClick() {
+  SearchPickerForm picker(m_context, SearchPickerForm::Kind::Carrier, this);
+  if (picker.exec() == QDialog::Accepted) {
+    const QSignalBlocker blocker(m_ui->WorkerName);
+    selectComboText(m_ui->WorkerName, picker.chosen());
+  }
+  WorkerNameChange();
+}
+
+void TTransOrderForm::SelectRouteBtnClick() {
+  EarlierValuePickerForm picker(m_context, EarlierField::Route, this);
+  if (picker.prepare(selectedComboText(m_ui->ClientName)) && picker.exec() == QDialog::Accepted)
+    m_ui->Route->setText(picker.chosenText());
+}
+
+void TTransOrderForm::ExpeditionSearchBtnClick() {
+  EarlierValuePickerForm picker(m_context, EarlierField::Expedition, this);
+  if (picker.prepare(selectedComboText(m_ui->ClientName)) && picker.exec() == QDialog::Accepted)
+    m_ui->EXPEDITION->setPlainText(picker.chosenText());
+}
+
+void TTransOrderForm::CommentSearchBtnClick() {
+  if (!m_remarkPicker)
+    m_remarkPicker = std::make_unique<EarlierValuePickerForm>(m_context, EarlierField::Remark, this);
+  if (m_remarkPicker->prepare(QString()) && m_remarkPicker->exec() == QDialog::Accepted)
+    m_ui->Comment->setPlainText(m_remarkPicker->chosenText());
+}
+
+// ---- Directory entries added from the editor
+
+void TTransOrderForm::refill(QComboBox* combo, const QStringList& items, bool sorted, const QString& select) {
+  setComboItems(combo, items, sorted);
+  const QSignalBlocker blocker(combo);
+  if (!select.isEmpty())
+    selectComboText(combo, select);
+}
+
+void TTransOrderForm::AddClientBtnClick() {
+  TClientEditForm editor(m_context, this);
+  editor.prepare(EntryEditor::Mode::Create, QStringLiteral("Создание Клиента"), QStringLiteral("Создать"));
+  editor.exec();
+  // A client is stored with its first contact person, even when the editor is cancelled afterwards.
+  guarded([&] { refill(m_ui->ClientName, m_lookups.clients(), true, editor.storedName()); });
+  ClientNameChange();
+}
+
+void TTransOrderForm::AddClientFaceBtnClick() {
+  const QString client = selectedComboText(m_ui->ClientName);
+  qint64 clientId = 0;
+  if (client.isEmpty() || !guarded([&] { clientId = m_lookups.clientId(client); }) || clientId == 0)
+    return;
+  TCustomerEditForm editor(m_context, clientId, client, this);
+  editor.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый заказчик"), QStringLiteral("Создать"));
+  const bool stored = editor.exec() == QDialog::Accepted;
+  guarded([&] {
+    refill(m_ui->ClientFaceCombo, m_lookups.customersOf(clientId), false, stored ? editor.name() : QString());
+  });
+  ClientFaceComboChange();
+}
+
+void TTransOrderForm::AddWorkerBtnClick() {
+  TWorkerEditForm editor(m_context, this);
+  editor.prepare(EntryEditor::Mode::Create, QStringLiteral("Создание Исполнителя"), QStringLiteral("Создать"));
+  editor.exec();
+  // A carrier is stored with its first vehicle or manager, even when the editor is cancelled afterwards.
+  guarded([&] { refill(m_ui->WorkerName, m_lookups.carriers(), true, editor.storedName()); });
+  WorkerNameChange();
+}
+
+void TTransOrderForm::AddAutoBtnClick() {
+  const QString carrier = selectedComboText(m_ui->WorkerName);
+  qint64 carrierId = 0;
+  if (carrier.isEmpty() || !guarded([&] { carrierId = m_lookups.carrierId(carrier); }) || carrierId == 0)
+    return;
+  TAutoEditForm editor(m_context, carrierId, carrier, this);
+  editor.prepare(EntryEditor::Mode::Create, QStringLiteral("Добавление автомобиля"), QStringLiteral("Добавить"));
+  editor.exec();
+  // The carrier's vehicles and managers afresh: the manager is chosen again.
+  WorkerNameChange();
+  if (editor.storedId() != 0) {
+    selectComboId(m_ui->AutoCombo, editor.storedId());
+    AutoComboChange();
+  }
+}
+
+void TTransOrderForm::AddDriverBtnClick() {
+  const qint64 vehicleId = selectedComboId(m_ui->AutoCombo);
+  if (vehicleId == 0)
+    return;
+  TDriverEditForm editor(m_context, vehicleId, this);
+  editor.prepare(EntryEditor::Mode::Create, QStringLiteral("Добавление водителя"), QStringLiteral("Добавить"));
+  editor.exec();
+  AutoComboChange();
+  if (editor.storedId() != 0) {
+    selectComboId(m_ui->DriverCombo, editor.storedId());
+    DriverComboChange();
+  }
+}
+
+void TTransOrderForm::ClientManagerBtnClick() {
+  openDirectory(m_context, clientsDirectory(), this);
+  guarded([&] { refill(m_ui->ClientName, m_lookups.clients(), true); });
+}
+
+void TTransOrderForm::WorkerManagerBtnClick() {
+  openDirectory(m_context, carriersDirectory(), this);
+  guarded([&] { refill(m_ui->WorkerName, m_lookups.carriers(), true); });
+}
+
+void TTransOrderForm::SourceManagerBtnClick() {
+  openDirectory(m_context, orderSourcesDirectory(), this);
+  guarded([&] { refill(m_ui->OrderSourceCombo, m_lookups.sources(), false); });
 }
 
 // ---- Money page

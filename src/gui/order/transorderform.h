@@ -23,6 +23,7 @@ class TTransOrderForm;
 namespace vh {
 
 class AppContext;
+class EarlierValuePickerForm;
 class ExpenseGrid;
 
 // The order editor: the one window in which an order is created, changed,
@@ -105,6 +106,26 @@ private:
   void PaymentClick(const PaymentSide& side, bool copyOrderSum);
   void UpdateRubSum(const PaymentSide& side);
 
+  // Pickers.
+  void SearchClientBtnClick();
+  void SearchWorkerBtnClick();
+  void SelectRouteBtnClick();
+  void ExpeditionSearchBtnClick();
+  void CommentSearchBtnClick();
+
+  // Directory entries added without leaving the editor.
+  void AddClientBtnClick();
+  void AddClientFaceBtnClick();
+  void AddWorkerBtnClick();
+  void AddAutoBtnClick();
+  void AddDriverBtnClick();
+  void ClientManagerBtnClick();
+  void WorkerManagerBtnClick();
+  void SourceManagerBtnClick();
+  // Refills a list from the directory and selects the entry by its text,
+  // without running the list's change handler.
+  void refill(QComboBox* combo, const QStringList& items, bool sorted, const QString& select = {});
+
   // Attachments.
   void AddFileBtnClick();
   void DelFileBtnClick();
@@ -138,6 +159,8 @@ private:
   bool m_filling = false;
   // The tracked fields as the order was opened; the journal lists what differs.
   QStringList m_snapshot;
+  // The remark picker keeps what it showed last between openings.
+  std::unique_ptr<EarlierValuePickerForm> m_remarkPicker;
 };
 
 } // namespace vh
