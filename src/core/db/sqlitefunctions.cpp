@@ -1,5 +1,6 @@
 #include "core/db/sqlitefunctions.h"
 
+#include "core/common/collation.h"
 #include "core/common/result.h"
 
 #include <QCollator>
@@ -118,9 +119,7 @@ void registerSqliteFunctions(QSqlDatabase& connection) {
   if (rc == SQLITE_OK)
     rc = sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);
   if (rc == SQLITE_OK) {
-    auto* collator = new QCollator(QLocale(QLocale::Russian, QLocale::Russia));
-    collator->setCaseSensitivity(Qt::CaseInsensitive);
-    collator->setNumericMode(true);
+    auto* collator = new QCollator(namesCollator());
     rc = sqlite3_create_collation_v2(db, "ru", SQLITE_UTF16, collator, russianCollation, destroyCollator);
   }
   if (rc != SQLITE_OK)

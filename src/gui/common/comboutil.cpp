@@ -1,22 +1,17 @@
 #include "gui/common/comboutil.h"
 
-#include <QCollator>
+#include "core/common/collation.h"
+
 #include <QComboBox>
-#include <QLocale>
 #include <QSignalBlocker>
 
-#include <algorithm>
 
 namespace vh {
 
 void setComboItems(QComboBox* combo, const QStringList& items, bool sorted) {
   QStringList list = items;
-  if (sorted) {
-    QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    std::stable_sort(list.begin(), list.end(), [&](const QString& a, const QString& b) { return collator(a, b); });
-  }
+  if (sorted)
+    sortNames(list);
   const QSignalBlocker blocker(combo);
   combo->clear();
   combo->addItems(list);

@@ -22,9 +22,7 @@ DependentList::DependentList(QListWidget* list, QPushButton* add, QPushButton* e
 
 void DependentList::setEntries(QList<ListEntry> entries, qint64 selectId) {
   if (m_sorted) {
-    const QCollator collator = namesCollator();
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const ListEntry& a, const ListEntry& b) { return collator(a.text, b.text); });
+    sortByName(entries, [](const ListEntry& entry) -> const QString& { return entry.text; });
   }
   m_list->clear();
   for (const ListEntry& entry : entries) {

@@ -1,10 +1,10 @@
 #include "gui/directories/directorywindow.h"
 
+#include "core/common/collation.h"
 #include "gui/app/appcontext.h"
 #include "gui/common/messages.h"
 #include "gui/common/rightsapplier.h"
 
-#include <QCollator>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -17,13 +17,6 @@
 namespace vh {
 
 namespace {
-
-void sortNames(QStringList& names) {
-  QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  collator.setNumericMode(true);
-  std::stable_sort(names.begin(), names.end(), [&](const QString& a, const QString& b) { return collator(a, b); });
-}
 
 QPushButton* makeButton(QWidget* parent, const DirectoryDescription::Button& spec) {
   auto* button = new QPushButton(spec.caption, parent);

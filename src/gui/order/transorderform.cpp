@@ -1,6 +1,7 @@
 #include "gui/order/transorderform.h"
 
 #include "core/common/clock.h"
+#include "core/common/collation.h"
 #include "core/common/numbers.h"
 #include "core/order/attachmentcopies.h"
 #include "core/order/ordercalc.h"
@@ -24,7 +25,6 @@
 #include "ui_transorderform.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QCompleter>
 #include <QDir>
 #include <QFileInfo>
@@ -61,11 +61,7 @@ void unwrap(const Result<void>& result) {
 // Fills a list whose entries are told apart by their rows, not their names
 // (vehicles, drivers, channels and dispatchers may share a name).
 void setNamedItems(QComboBox* combo, QList<NamedId> items) {
-  QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  collator.setNumericMode(true);
-  std::stable_sort(items.begin(), items.end(),
-                   [&](const NamedId& a, const NamedId& b) { return collator(a.name, b.name); });
+  sortByName(items, [](const NamedId& item) -> const QString& { return item.name; });
   const QSignalBlocker blocker(combo);
   combo->clear();
   for (const NamedId& item : items)
