@@ -34,19 +34,10 @@ TAutoTypeEditForm::TAutoTypeEditForm(AppContext& context, QWidget* parent) :
 
 TAutoTypeEditForm::~TAutoTypeEditForm() = default;
 
-void TAutoTypeEditForm::startCreate() {
-  prepare(Mode::Create, QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"));
-  m_id = 0;
-  m_ui->AutoTypeName->clear();
-  m_ui->ComingTime->setTime(QTime(0, 0));
-  m_ui->MinTime->setTime(QTime(0, 0));
-}
-
-bool TAutoTypeEditForm::startEdit(const QString& name) {
+bool TAutoTypeEditForm::load(const QString& name) {
   const auto type = VehicleTypeRepository(m_context.db()).byName(name);
   if (!succeeded(type) || !*type)
     return false;
-  prepare(Mode::Edit, QStringLiteral("Редактирование типа ТС"), QStringLiteral("Сохранить"));
   m_id = (*type)->id;
   m_ui->AutoTypeName->setText((*type)->name);
   m_ui->ComingTime->setTime(timeOfMinutes((*type)->comingMinutes));
@@ -55,7 +46,7 @@ bool TAutoTypeEditForm::startEdit(const QString& name) {
 }
 
 QString TAutoTypeEditForm::storedName() const {
-  return m_ui->AutoTypeName->text();
+  return result() == QDialog::Accepted ? m_ui->AutoTypeName->text() : QString();
 }
 
 bool TAutoTypeEditForm::save() {
@@ -84,8 +75,8 @@ DirectoryDescription vehicleTypesDirectory() {
   d.listLabel = QStringLiteral("Список типов транспорта:");
   d.countLabel = QStringLiteral("Всего типов ТС: ");
   d.table = vehicleTypesTable();
-  useEntryEditor(
-      d, [](DirectoryWindow& window) { return std::make_unique<TAutoTypeEditForm>(window.context(), &window); });
+  useEntryEditor<TAutoTypeEditForm>(d, {QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"),
+                                        QStringLiteral("Редактирование типа ТС")});
   useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить тип ТС?"), QStringLiteral("Удаление"),
                          [](const QString& name) { return QStringLiteral("Удаление типа ТС ") + name; }});
   return d;

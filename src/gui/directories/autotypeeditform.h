@@ -18,10 +18,8 @@ class TAutoTypeEditForm final : public EntryEditor {
 public:
   explicit TAutoTypeEditForm(AppContext& context, QWidget* parent = nullptr);
   ~TAutoTypeEditForm() override;
-
-  void startCreate();
   // False when no type has this name.
-  bool startEdit(const QString& name);
+  bool load(const QString& name);
   QString storedName() const;
 
 protected:

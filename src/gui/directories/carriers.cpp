@@ -1,7 +1,7 @@
 // The carriers window; its editor is TWorkerEditForm.
 #include "core/directories/carrierrepository.h"
 #include "gui/directories/directories.h"
-#include "gui/directories/editoractions.h"
+#include "gui/directories/editoropening.h"
 #include "gui/directories/namedlistactions.h"
 #include "gui/directories/workereditform.h"
 

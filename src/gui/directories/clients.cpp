@@ -2,7 +2,7 @@
 #include "core/directories/clientrepository.h"
 #include "gui/directories/clienteditform.h"
 #include "gui/directories/directories.h"
-#include "gui/directories/editoractions.h"
+#include "gui/directories/editoropening.h"
 #include "gui/directories/namedlistactions.h"
 
 namespace vh {

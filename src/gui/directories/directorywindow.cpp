@@ -123,10 +123,8 @@ QString DirectoryWindow::selectedName() const {
 
 void DirectoryWindow::selectName(const QString& name) {
   const qsizetype index = m_names.indexOf(name);
-  if (index < 0) {
-    m_list->setCurrentRow(-1);
+  if (index < 0)
     return;
-  }
   m_list->setCurrentRow(int(index));
   m_list->scrollToItem(m_list->currentItem());
 }

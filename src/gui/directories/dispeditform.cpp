@@ -19,18 +19,10 @@ TDispEditForm::TDispEditForm(AppContext& context, QWidget* parent) :
 
 TDispEditForm::~TDispEditForm() = default;
 
-void TDispEditForm::startCreate() {
-  prepare(Mode::Create, QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"));
-  m_id = 0;
-  m_ui->DispnameEdit->clear();
-  m_ui->Contact->clear();
-}
-
-bool TDispEditForm::startEdit(const QString& name) {
+bool TDispEditForm::load(const QString& name) {
   const auto dispatcher = DispatcherRepository(m_context.db()).byName(name);
   if (!succeeded(dispatcher) || !*dispatcher)
     return false;
-  prepare(Mode::Edit, QStringLiteral("Редактирование диспетчера"), QStringLiteral("Сохранить"));
   m_id = (*dispatcher)->id;
   m_ui->DispnameEdit->setText((*dispatcher)->name);
   m_ui->Contact->setPlainText((*dispatcher)->contacts);
@@ -38,7 +30,7 @@ bool TDispEditForm::startEdit(const QString& name) {
 }
 
 QString TDispEditForm::storedName() const {
-  return m_ui->DispnameEdit->text();
+  return result() == QDialog::Accepted ? m_ui->DispnameEdit->text() : QString();
 }
 
 bool TDispEditForm::save() {
@@ -67,7 +59,8 @@ DirectoryDescription dispatchersDirectory() {
   d.countLabel = QStringLiteral("Всего диспетчеров: ");
   d.table = dispatchersTable();
   d.createButton.caption = QStringLiteral("Новый...");
-  useEntryEditor(d, [](DirectoryWindow& window) { return std::make_unique<TDispEditForm>(window.context(), &window); });
+  useEntryEditor<TDispEditForm>(d, {QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"),
+                                    QStringLiteral("Редактирование диспетчера")});
   useConfirmedDelete(
       d, {QStringLiteral("Вы действительно хотите удалить диспетчера?"), QStringLiteral("Удаление диспетчера"), {}});
   return d;

@@ -17,10 +17,8 @@ class TDispEditForm final : public EntryEditor {
 public:
   explicit TDispEditForm(AppContext& context, QWidget* parent = nullptr);
   ~TDispEditForm() override;
-
-  void startCreate();
   // False when no dispatcher has this name.
-  bool startEdit(const QString& name);
+  bool load(const QString& name);
   QString storedName() const;
 
 protected:

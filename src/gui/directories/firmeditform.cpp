@@ -22,19 +22,10 @@ TFirmEditForm::TFirmEditForm(AppContext& context, QWidget* parent) :
 
 TFirmEditForm::~TFirmEditForm() = default;
 
-void TFirmEditForm::startCreate() {
-  prepare(Mode::Create, QStringLiteral("Добавление фирмы"), QStringLiteral("Добавить"));
-  m_stored = {};
-  m_ui->FirmName->clear();
-  m_ui->Phones->clear();
-  m_ui->BankDetails->clear();
-}
-
-bool TFirmEditForm::startEdit(const QString& name) {
+bool TFirmEditForm::load(const QString& name) {
   const auto firm = FirmRepository(m_context.db()).byName(name);
   if (!succeeded(firm) || !*firm)
     return false;
-  prepare(Mode::Edit, QStringLiteral("Редактирование фирмы"), QStringLiteral("Сохранить"));
   m_stored = **firm;
   m_ui->FirmName->setText(m_stored.name);
   m_ui->Phones->setText(m_stored.phones);
@@ -43,7 +34,7 @@ bool TFirmEditForm::startEdit(const QString& name) {
 }
 
 QString TFirmEditForm::storedName() const {
-  return m_ui->FirmName->text();
+  return result() == QDialog::Accepted ? m_ui->FirmName->text() : QString();
 }
 
 bool TFirmEditForm::save() {
@@ -83,7 +74,8 @@ DirectoryDescription firmsDirectory() {
   d.createButton = {QStringLiteral("AddBtn"), QStringLiteral("Добавить...")};
   d.deleteButton.name = QStringLiteral("DelBtn");
   d.closeButton.name = QStringLiteral("CancelBtn");
-  useEntryEditor(d, [](DirectoryWindow& window) { return std::make_unique<TFirmEditForm>(window.context(), &window); });
+  useEntryEditor<TFirmEditForm>(d, {QStringLiteral("Добавление фирмы"), QStringLiteral("Добавить"),
+                                    QStringLiteral("Редактирование фирмы")});
   useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить фирму?"), QStringLiteral("Удаление"), {}});
   d.extras.append({{QStringLiteral("ToDefaultBtn"), QStringLiteral("По умолчанию")}, &makeDefault});
   return d;

@@ -18,10 +18,8 @@ class TFirmEditForm final : public EntryEditor {
 public:
   explicit TFirmEditForm(AppContext& context, QWidget* parent = nullptr);
   ~TFirmEditForm() override;
-
-  void startCreate();
   // False when no firm has this name.
-  bool startEdit(const QString& name);
+  bool load(const QString& name);
   QString storedName() const;
 
 protected:

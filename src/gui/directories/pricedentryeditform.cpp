@@ -89,23 +89,17 @@ PricedEntryEditForm::PricedEntryEditForm(AppContext& context, PricedEditorTexts 
   grid->setItemDelegateForColumn(AmountColumn, new AmountDelegate(grid));
   grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
   finishSetup(m_ui->NameEdit);
-}
-
-PricedEntryEditForm::~PricedEntryEditForm() = default;
-
-void PricedEntryEditForm::startCreate() {
-  prepare(Mode::Create, m_texts.createCaption, QStringLiteral("Добавить"));
-  m_stored = {};
-  m_ui->NameEdit->clear();
+  // A new entry starts with every currency and no amounts.
   const auto amounts = PricedEntryRepository(m_context.db(), m_texts.table).blankAmounts();
   fillGrid(succeeded(amounts) ? *amounts : QList<CurrencyAmount>());
 }
 
-bool PricedEntryEditForm::startEdit(const QString& name) {
+PricedEntryEditForm::~PricedEntryEditForm() = default;
+
+bool PricedEntryEditForm::load(const QString& name) {
   const auto entry = PricedEntryRepository(m_context.db(), m_texts.table).byName(name);
   if (!succeeded(entry) || !*entry)
     return false;
-  prepare(Mode::Edit, m_texts.editCaption, QStringLiteral("Сохранить"));
   m_stored = **entry;
   m_ui->NameEdit->setText(m_stored.name);
   fillGrid(m_stored.amounts);
@@ -113,7 +107,7 @@ bool PricedEntryEditForm::startEdit(const QString& name) {
 }
 
 QString PricedEntryEditForm::storedName() const {
-  return m_ui->NameEdit->text();
+  return result() == QDialog::Accepted ? m_ui->NameEdit->text() : QString();
 }
 
 void PricedEntryEditForm::fillGrid(const QList<CurrencyAmount>& amounts) {
@@ -170,9 +164,11 @@ namespace {
 
 void usePricedEditor(DirectoryDescription& d, PricedEditorTexts (*texts)()) {
   d.createButton = {QStringLiteral("AddBtn"), QStringLiteral("Добавить...")};
-  useEntryEditor(d, [texts](DirectoryWindow& window) {
-    return std::make_unique<PricedEntryEditForm>(window.context(), texts(), &window);
-  });
+  const PricedEditorTexts shown = texts();
+  useEntryEditor(d, {shown.createCaption, QStringLiteral("Добавить"), shown.editCaption},
+                 [texts](DirectoryWindow& window) {
+                   return std::make_unique<PricedEntryEditForm>(window.context(), texts(), &window);
+                 });
 }
 
 } // namespace

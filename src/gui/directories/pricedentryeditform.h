@@ -36,10 +36,8 @@ class PricedEntryEditForm final : public EntryEditor {
 public:
   PricedEntryEditForm(AppContext& context, PricedEditorTexts texts, QWidget* parent = nullptr);
   ~PricedEntryEditForm() override;
-
-  void startCreate();
   // False when no listed entry has this name.
-  bool startEdit(const QString& name);
+  bool load(const QString& name);
   QString storedName() const;
 
 protected:

@@ -3,7 +3,7 @@
 #include "gui/app/appcontext.h"
 #include "gui/common/messages.h"
 #include "gui/directories/directories.h"
-#include "gui/directories/editoractions.h"
+#include "gui/directories/editoropening.h"
 #include "gui/rights/usereditform.h"
 
 namespace vh {

@@ -44,7 +44,7 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     TDispEditForm form(session.context());
-    form.startCreate();
+    form.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"));
     QVERIFY(!fillAndSave(form, name, contacts));
     QCOMPARE(messages.texts(), QStringList{"Все поля должны быть заполнены."});
     QCOMPARE(messages.last().caption, QStringLiteral("Сообщение"));
@@ -59,8 +59,7 @@ private Q_SLOTS:
     const QString contacts = QStringLiteral("+7 495 123-45-67\nobrien@example.ru");
     {
       TDispEditForm form(session.context());
-      form.startCreate();
-      QCOMPARE(form.windowTitle(), QStringLiteral("Новый диспетчер"));
+      form.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"));
       QVERIFY(fillAndSave(form, name, contacts));
       QCOMPARE(form.storedName(), name);
     }
@@ -68,21 +67,21 @@ private Q_SLOTS:
 
     // The same name in other letters is refused on creating, with an information box.
     TDispEditForm again(session.context());
-    again.startCreate();
+    again.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"));
     QVERIFY(!fillAndSave(again, QStringLiteral("о'брайен \"ДИСПЕТЧЕРСКАЯ\""), QStringLiteral("-")));
     QCOMPARE(messages.last().text, QStringLiteral("Диспетчер с данным ФИО уже существует."));
     QCOMPARE(messages.last().icon, QMessageBox::Information);
     QCOMPARE(session.data().count("Диспетчеры"), 1);
 
     TDispEditForm edit(session.context());
-    QVERIFY(edit.startEdit(name));
-    QCOMPARE(edit.windowTitle(), QStringLiteral("Редактирование диспетчера"));
+    edit.prepare(EntryEditor::Mode::Edit, QStringLiteral("Редактирование диспетчера"), QStringLiteral("Сохранить"));
+    QVERIFY(edit.load(name));
     QCOMPARE(edit.findChild<QPlainTextEdit*>("Contact")->toPlainText(), contacts);
     QVERIFY(fillAndSave(edit, QStringLiteral("Брайен О."), contacts + QStringLiteral("\nпн-пт")));
     QCOMPARE(lastAction(session.data()), QStringLiteral("Редактирование диспетчера Брайен О."));
     QCOMPARE(session.data().scalar(QStringLiteral("SELECT Контакты FROM Диспетчеры WHERE ФИО='Брайен О.'")).toString(),
              contacts + QStringLiteral("\nпн-пт"));
-    QVERIFY(!edit.startEdit(name));
+    QVERIFY(!edit.load(name));
   }
 
   void windowUsesItsOwnTexts() {
@@ -93,6 +92,8 @@ private Q_SLOTS:
     QCOMPARE(window.findChild<QPushButton*>("NewBtn")->text(), QStringLiteral("Новый..."));
 
     test::NextModal create([](QDialog* dialog) {
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Новый диспетчер"));
+      QCOMPARE(dialog->findChild<QPushButton*>("OKBtn")->text(), QStringLiteral("Создать"));
       dialog->findChild<QLineEdit*>("DispnameEdit")->setText(QStringLiteral("Сидорова А.В."));
       dialog->findChild<QPlainTextEdit*>("Contact")->setPlainText(QStringLiteral("+7 812 000-11-22"));
       test::click(dialog, "OKBtn");
@@ -101,6 +102,13 @@ private Q_SLOTS:
     QCOMPARE(create.dialogName(), QStringLiteral("TDispEditForm"));
     QCOMPARE(window.countText(), QStringLiteral("Всего диспетчеров: 1"));
     QCOMPARE(window.selectedName(), QStringLiteral("Сидорова А.В."));
+    test::NextModal edit([](QDialog* dialog) {
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("Редактирование диспетчера"));
+      QCOMPARE(dialog->findChild<QPushButton*>("OKBtn")->text(), QStringLiteral("Сохранить"));
+      test::click(dialog, "CancelBtn");
+    });
+    test::click(&window, "EditBtn");
+    QCOMPARE(edit.dialogName(), QStringLiteral("TDispEditForm"));
 
     // Deleting writes no journal entry.
     const qint64 journal = session.data().count("Протокол");

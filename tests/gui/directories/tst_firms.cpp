@@ -40,8 +40,7 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     TFirmEditForm form(session.context());
-    form.startCreate();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Добавление фирмы"));
+    form.prepare(EntryEditor::Mode::Create, QStringLiteral("Добавление фирмы"), QStringLiteral("Добавить"));
     QVERIFY(!fillAndSave(form, QString(), QStringLiteral("+7 495 000-00-00"), QString()));
     QCOMPARE(messages.texts(), QStringList{"Не задано наименование фирмы."});
     QCOMPARE(session.data().count("Фирмы"), 0);
@@ -51,8 +50,8 @@ private Q_SLOTS:
     QCOMPARE(lastAction(session.data()), QStringLiteral("Создание фирмы ") + kRomashka);
 
     TFirmEditForm edit(session.context());
-    QVERIFY(edit.startEdit(kRomashka));
-    QCOMPARE(edit.windowTitle(), QStringLiteral("Редактирование фирмы"));
+    edit.prepare(EntryEditor::Mode::Edit, QStringLiteral("Редактирование фирмы"), QStringLiteral("Сохранить"));
+    QVERIFY(edit.load(kRomashka));
     QCOMPARE(edit.findChild<QPlainTextEdit*>("BankDetails")->toPlainText(), details);
     QVERIFY(fillAndSave(edit, QStringLiteral("АО \"Ромашка\""), QStringLiteral("+7 495 111-11-11"), QString()));
     // The journal names the firm as it was called before.

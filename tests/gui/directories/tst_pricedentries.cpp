@@ -96,8 +96,7 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     Editor editor(session.context(), kind);
-    editor.form.startCreate();
-    QCOMPARE(editor.form.findChild<QPushButton*>("OKBtn")->text(), QStringLiteral("Добавить"));
+    editor.form.prepare(EntryEditor::Mode::Create, QString(), QString());
 
     // One row per currency, by name; the currency's ID column is hidden.
     QTableWidget* grid = editor.grid();
@@ -127,7 +126,7 @@ private Q_SLOTS:
     const QString usd = QStringLiteral("Доллар США"), eur = QStringLiteral("Евро");
     {
       Editor editor(session.context(), kind);
-      editor.form.startCreate();
+      editor.form.prepare(EntryEditor::Mode::Create, QString(), QString());
       editor.name()->setText(QStringLiteral("Междугородний"));
       editor.setAmount(usd, QStringLiteral("1500,5"));
       editor.setAmount(eur, QStringLiteral("-"));
@@ -137,7 +136,9 @@ private Q_SLOTS:
     const qint64 id = editor.idOf(session.data(), QStringLiteral("Междугородний"));
     QCOMPARE(editor.stored(session.data(), id), (QVariantMap{{usd, 1500.5}}));
 
-    QVERIFY(editor.form.startEdit(QStringLiteral("Междугородний")));
+    editor.form.prepare(EntryEditor::Mode::Edit, QString(), QString());
+
+    QVERIFY(editor.form.load(QStringLiteral("Междугородний")));
     QCOMPARE(editor.amount(usd), QStringLiteral("1500,50"));
     QCOMPARE(editor.amount(eur), QString());
     editor.setAmount(usd, QString());
@@ -149,7 +150,8 @@ private Q_SLOTS:
 
     const qint64 rows = editor.defaultRows(session.data());
     Editor again(session.context(), kind);
-    QVERIFY(again.form.startEdit(QStringLiteral("Междугородний плюс")));
+    again.form.prepare(EntryEditor::Mode::Edit, QString(), QString());
+    QVERIFY(again.form.load(QStringLiteral("Междугородний плюс")));
     QCOMPARE(again.amount(usd), QString());
     QCOMPARE(again.amount(eur), QStringLiteral("200,00"));
     QVERIFY(again.ok());
@@ -163,7 +165,7 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     Editor editor(session.context(), kind);
-    editor.form.startCreate();
+    editor.form.prepare(EntryEditor::Mode::Create, QString(), QString());
     editor.name()->setText(QStringLiteral("Ночной"));
     editor.setAmount(QStringLiteral("Евро"), QStringLiteral("10"));
     editor.setAmount(QStringLiteral("Рубль"), QStringLiteral("1,2,3"));
@@ -186,7 +188,7 @@ private Q_SLOTS:
   void typingKeepsDigitsAndOneComma() {
     test::TestSession session;
     Editor editor(session.context(), QStringLiteral("tariff"));
-    editor.form.startCreate();
+    editor.form.prepare(EntryEditor::Mode::Create, QString(), QString());
     QTableWidget* grid = editor.grid();
     grid->setCurrentCell(0, 2);
     grid->editItem(grid->item(0, 2));
@@ -212,7 +214,7 @@ private Q_SLOTS:
     const qint64 older = session.data().exec(QStringLiteral("INSERT INTO %1 (%2, Активно) VALUES ('Таможня', False)")
                                                  .arg(texts.table.named.table, texts.table.named.column));
     Editor editor(session.context(), kind);
-    editor.form.startCreate();
+    editor.form.prepare(EntryEditor::Mode::Create, QString(), QString());
     editor.name()->setText(QStringLiteral("Таможня"));
     editor.setAmount(QStringLiteral("Рубль"), QStringLiteral("3000"));
     QVERIFY(editor.ok());
@@ -222,7 +224,8 @@ private Q_SLOTS:
     QVERIFY(editor.stored(session.data(), older).isEmpty());
     // Editing the listed entry finds the active one, not the deactivated twin.
     Editor edit(session.context(), kind);
-    QVERIFY(edit.form.startEdit(QStringLiteral("Таможня")));
+    edit.form.prepare(EntryEditor::Mode::Edit, QString(), QString());
+    QVERIFY(edit.form.load(QStringLiteral("Таможня")));
     QCOMPARE(edit.amount(QStringLiteral("Рубль")), QStringLiteral("3000,00"));
   }
 
@@ -243,7 +246,8 @@ private Q_SLOTS:
       session.data().exec(QStringLiteral("INSERT INTO %1 (%2, Активно) VALUES ('Погрузка', %3)")
                               .arg(table.table, table.column, QLatin1String(active)));
     Editor editor(session.context(), kind);
-    QVERIFY(editor.form.startEdit(QStringLiteral("Погрузка")));
+    editor.form.prepare(EntryEditor::Mode::Edit, QString(), QString());
+    QVERIFY(editor.form.load(QStringLiteral("Погрузка")));
     editor.name()->setText(QStringLiteral("Погрузка и выгрузка"));
     QVERIFY(editor.ok());
     const QString where = table.column + QStringLiteral("='Погрузка и выгрузка' AND Активно=%1");

@@ -43,9 +43,7 @@ private Q_SLOTS:
     test::TestSession session;
     test::RecordingMessages messages;
     Editor editor(session.context());
-    editor.form.startCreate();
-    QCOMPARE(editor.form.windowTitle(), QStringLiteral("Новый тип ТС"));
-    QCOMPARE(editor.form.findChild<QPushButton*>("OKBtn")->text(), QStringLiteral("Создать"));
+    editor.form.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"));
     QCOMPARE(editor.coming()->text(), QStringLiteral("00:00"));
 
     // Untouched pickers store 0; quotes are ordinary characters.
@@ -56,7 +54,7 @@ private Q_SLOTS:
     QCOMPARE(lastAction(session.data()), QStringLiteral("Создание нового типа ТС ") + quoted);
 
     Editor second(session.context());
-    second.form.startCreate();
+    second.form.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"));
     second.name()->setText(QStringLiteral("Самосвал"));
     second.coming()->setTime(QTime(1, 30));
     second.minimum()->setTime(QTime(23, 59));
@@ -80,9 +78,8 @@ private Q_SLOTS:
     session.data().exec(QStringLiteral("UPDATE ТС SET ВремяПодачи=:m, Минимал=:m WHERE Наименование='Изотерм'"),
                         {{QStringLiteral("m"), minutes}});
     Editor editor(session.context());
-    QVERIFY(editor.form.startEdit(QStringLiteral("Изотерм")));
-    QCOMPARE(editor.form.windowTitle(), QStringLiteral("Редактирование типа ТС"));
-    QCOMPARE(editor.form.findChild<QPushButton*>("OKBtn")->text(), QStringLiteral("Сохранить"));
+    editor.form.prepare(EntryEditor::Mode::Edit, QStringLiteral("Редактирование типа ТС"), QStringLiteral("Сохранить"));
+    QVERIFY(editor.form.load(QStringLiteral("Изотерм")));
     QCOMPARE(editor.coming()->text(), shown);
     QCOMPARE(editor.minimum()->text(), shown);
 
@@ -98,7 +95,7 @@ private Q_SLOTS:
     test::RecordingMessages messages;
     const qint64 types = session.data().count("ТС");
     Editor editor(session.context());
-    editor.form.startCreate();
+    editor.form.prepare(EntryEditor::Mode::Create, QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"));
     QVERIFY(!editor.ok());
     QCOMPARE(messages.last().text, QStringLiteral("Не указано наименование ТС."));
     QCOMPARE(messages.last().caption, QStringLiteral("Сообщение"));
@@ -113,7 +110,8 @@ private Q_SLOTS:
 
     // Renaming onto another type's name would leave one of them unreachable by name.
     Editor edit(session.context());
-    QVERIFY(edit.form.startEdit(QStringLiteral("Трал")));
+    edit.form.prepare(EntryEditor::Mode::Edit, QStringLiteral("Редактирование типа ТС"), QStringLiteral("Сохранить"));
+    QVERIFY(edit.form.load(QStringLiteral("Трал")));
     edit.name()->setText(QStringLiteral("Автовоз"));
     QVERIFY(!edit.ok());
     QCOMPARE(messages.last().text, QStringLiteral("Данное наименование ТС уже существует."));
