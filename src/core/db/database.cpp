@@ -110,6 +110,10 @@ Result<std::unique_ptr<Database>> Database::openSqlite(const QString& path) {
                      .arg(probe->version)
                      .arg(currentSchemaVersion())};
 
+  return connectSqlite(path);
+}
+
+Result<std::unique_ptr<Database>> Database::connectSqlite(const QString& path) {
   const QString name = newConnectionName();
   std::unique_ptr<Database> db(new Database(std::make_unique<SqliteDialect>(), name, path));
   QSqlDatabase connection = QSqlDatabase::addDatabase(db->m_dialect->driverName(), name);
@@ -131,25 +135,13 @@ Result<std::unique_ptr<Database>> Database::createSqlite(const QString& path) {
     return Error{QStringLiteral("Файл «%1» уже существует. Новая база данных не создана, "
                                 "существующий файл не изменен.")
                      .arg(path)};
-  const QString name = newConnectionName();
-  std::unique_ptr<Database> db(new Database(std::make_unique<SqliteDialect>(), name, path));
-  QSqlDatabase connection = QSqlDatabase::addDatabase(db->m_dialect->driverName(), name);
-  connection.setDatabaseName(path);
-  connection.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=8000"));
-  if (!connection.open())
-    return Error{engineText(connection.lastError())};
-  auto created = attempt([&] {
-    db->m_dialect->prepareConnection(connection);
-    db->runMigrations();
-  });
+  auto created = connectSqlite(path);
   if (!created) {
     // Leave nothing half-made behind.
-    db.reset();
     for (const char* suffix : {"", "-wal", "-shm"})
       QFile::remove(path + QLatin1String(suffix));
-    return created.error();
   }
-  return db;
+  return created;
 }
 
 int Database::schemaVersion() const {

@@ -44,6 +44,8 @@ public:
 
 private:
   Database(std::unique_ptr<Dialect> dialect, QString connectionName, QString path);
+  // Connects to the file (SQLite creates a missing one) and brings its schema up to date.
+  static Result<std::unique_ptr<Database>> connectSqlite(const QString& path);
   void runMigrations();
   void execRaw(const QString& sql);
 
