@@ -34,15 +34,16 @@ int runConsole(int argc, char** argv) {
   QTextStream err(stderr);
 
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "Verholm: реестр заказов международных автоперевозок.\n"
-      "Без параметров запускает программу с базой данных, указанной в config.ini "
-      "(по умолчанию Verholm.db рядом с программой)."));
+  parser.setApplicationDescription(
+      QStringLiteral("Verholm: реестр заказов международных автоперевозок.\n"
+                     "Без параметров запускает программу с базой данных, указанной в config.ini "
+                     "(по умолчанию Verholm.db рядом с программой)."));
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption create(QStringLiteral("create-database"),
                                   QStringLiteral("Создать новую базу данных в файле <путь>."), QStringLiteral("путь"));
-  const QCommandLineOption demo(QStringLiteral("demo"), QStringLiteral("Заполнить новую базу демонстрационными данными."));
+  const QCommandLineOption demo(QStringLiteral("demo"),
+                                QStringLiteral("Заполнить новую базу демонстрационными данными."));
   const QCommandLineOption password(QStringLiteral("admin-password"),
                                     QStringLiteral("Пароль пользователя Administrator (по умолчанию «%1»).")
                                         .arg(QLatin1String(kDefaultAdminPassword)),
@@ -62,7 +63,8 @@ int runConsole(int argc, char** argv) {
     err << created.error().text << Qt::endl;
     return 1;
   }
-  out << QStringLiteral("Создана база данных %1%2.").arg(path, options.demo ? QStringLiteral(" с демонстрационными данными") : QString())
+  out << QStringLiteral("Создана база данных %1%2.")
+             .arg(path, options.demo ? QStringLiteral(" с демонстрационными данными") : QString())
       << Qt::endl;
   out << QStringLiteral("Вход: логин Administrator, пароль «%1».").arg(options.adminPassword) << Qt::endl;
   if (options.demo)
@@ -88,8 +90,9 @@ int main(int argc, char** argv) {
   if (wantsConsole(argc, argv))
     return runConsole(argc, argv);
   if (!hasDisplay()) {
-    std::fprintf(stderr, "Verholm: no display found. The program has windows and needs a graphical session.\n"
-                         "To run it without one, use a virtual display: xvfb-run -a %s\n",
+    std::fprintf(stderr,
+                 "Verholm: no display found. The program has windows and needs a graphical session.\n"
+                 "To run it without one, use a virtual display: xvfb-run -a %s\n",
                  argv[0]);
     return 2;
   }

@@ -12,7 +12,9 @@ using namespace vh;
 
 namespace {
 
-QString binary() { return qEnvironmentVariable("VERHOLM_BINARY"); }
+QString binary() {
+  return qEnvironmentVariable("VERHOLM_BINARY");
+}
 
 struct Run {
   int exitCode = -1;
@@ -20,7 +22,8 @@ struct Run {
   QString err;
 };
 
-Run runProgram(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+Run runProgram(const QStringList& arguments,
+               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
   QProcess process;
   process.setProcessEnvironment(environment);
   process.start(binary(), arguments);

@@ -13,8 +13,7 @@
 namespace vh::test {
 
 // A queue of scripted answers that can also be set from a list: answers = {a, b}.
-template <typename T>
-class Answers final : public QQueue<T> {
+template <typename T> class Answers final : public QQueue<T> {
 public:
   Answers() = default;
   Answers(std::initializer_list<T> list) { *this = list; }

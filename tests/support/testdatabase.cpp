@@ -24,11 +24,12 @@ TestDatabase::TestDatabase(bool demo) {
   m_db = std::move(opened).value();
 }
 
-QString TestDatabase::path() const { return m_dir.filePath(QStringLiteral("Verholm.db")); }
+QString TestDatabase::path() const {
+  return m_dir.filePath(QStringLiteral("Verholm.db"));
+}
 
 namespace {
-template <typename Fn>
-auto orFatal(Fn&& fn) {
+template <typename Fn> auto orFatal(Fn&& fn) {
   auto result = attempt(std::forward<Fn>(fn));
   if (!result)
     qFatal("test statement failed: %s", qPrintable(result.error().text));
@@ -46,7 +47,8 @@ QVariant TestDatabase::scalar(const QString& sql, const QVariantMap& values) {
 }
 
 qint64 TestDatabase::count(const QString& table, const QString& where, const QVariantMap& values) {
-  return scalar(QStringLiteral("SELECT count(*) FROM %1%2").arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
+  return scalar(QStringLiteral("SELECT count(*) FROM %1%2")
+                    .arg(table, where.isEmpty() ? QString() : QStringLiteral(" WHERE ") + where),
                 values)
       .toLongLong();
 }
@@ -73,8 +75,9 @@ TestSession::TestSession(bool demo, const QList<PermissionRow>& rights) : m_data
   session.user.id = m_data.adminId();
   session.user.login = QStringLiteral("Administrator");
   session.user.fullName = QStringLiteral("Administrator");
-  session.user.statusId = m_data.scalar(QStringLiteral("SELECT Status_ID FROM Пользователи WHERE ID=:id"),
-                                        {{QStringLiteral("id"), session.user.id}})
+  session.user.statusId = m_data
+                              .scalar(QStringLiteral("SELECT Status_ID FROM Пользователи WHERE ID=:id"),
+                                      {{QStringLiteral("id"), session.user.id}})
                               .toLongLong();
   session.rights = Rights(rights);
   session.journalUserIds = session.rights.journalUserIds();

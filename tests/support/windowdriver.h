@@ -19,8 +19,7 @@ namespace vh::test {
 
 // The window's control of that objectName; a missing one ends the test run
 // at once, naming it.
-template <typename T = QPushButton>
-T* child(QWidget* window, const char* name) {
+template <typename T = QPushButton> T* child(QWidget* window, const char* name) {
   auto* found = window->findChild<T*>(QLatin1String(name));
   if (!found)
     qFatal("no control %s in %s", name, qPrintable(window->objectName()));
@@ -28,7 +27,9 @@ T* child(QWidget* window, const char* name) {
 }
 
 // Presses the button of this objectName.
-inline void click(QWidget* window, const char* name) { child<QAbstractButton>(window, name)->click(); }
+inline void click(QWidget* window, const char* name) {
+  child<QAbstractButton>(window, name)->click();
+}
 
 inline void type(QWidget* window, const char* name, const QString& text) {
   child<QLineEdit>(window, name)->setText(text);

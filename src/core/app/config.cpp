@@ -36,7 +36,9 @@ AppConfig::AppConfig(const QString& programFolder) : m_programFolder(programFold
   }
 }
 
-QString AppConfig::iniPath() const { return QDir(m_programFolder).filePath(QStringLiteral("config.ini")); }
+QString AppConfig::iniPath() const {
+  return QDir(m_programFolder).filePath(QStringLiteral("config.ini"));
+}
 
 QString AppConfig::resolveDatabasePath(const QString& configured, const QString& programFolder) {
   const QDir folder(programFolder);

@@ -50,10 +50,7 @@ public:
   int below(int n) { return n <= 0 ? 0 : int(m_random.bounded(quint32(n))); }
   int between(int low, int high) { return low + below(high - low + 1); }
   bool chance(int percent) { return below(100) < percent; }
-  template <typename List>
-  const auto& pick(const List& list) {
-    return list.at(below(int(list.size())));
-  }
+  template <typename List> const auto& pick(const List& list) { return list.at(below(int(list.size()))); }
 
 private:
   QRandomGenerator m_random;
@@ -62,32 +59,52 @@ private:
 const QStringList kGroups = {"Постоянные клиенты", "Новые клиенты", "Сетевые ритейлеры", "Производители",
                              "Дистрибьюторы"};
 
-const QStringList kClients = {
-    "ООО «Северсталь-Трейд»", "АО «Балтийская мебельная компания»", "ООО «Ромашка»", "ООО «O'Neil Logistics»",
-    "ЗАО «Уральские машины»", "ООО «Вектор Плюс»", "ООО «Агрохолдинг Кубань»", "АО «Химпром-Экспорт»",
-    "ООО «Торговый дом Волга»", "ИП Соколов А. В.", "ООО «Евросеть-Логистик»", "ООО «Фармасинтез»",
-    "АО «Тверской вагоностроительный»", "ООО «Стройдеталь»", "ООО «Полимер Групп»", "ООО «Сибирский лес»",
-    "АО «Мираторг-Снаб»", "ООО «Электросила-М»", "ООО «Бумажная фабрика Кондопога»", "ООО «Кондитер Альянс»",
-    "ООО «ТехноНИКОЛЬ-Регион»", "АО «Русское стекло»", "ООО «Автокомпонент»", "ООО «Медтехника Плюс»",
-    "ООО «Грин Фуд»", "ООО «Металлоторг»", "ООО «Текстиль Иваново»", "ООО «Арктик Фиш»"};
+const QStringList kClients = {"ООО «Северсталь-Трейд»",
+                              "АО «Балтийская мебельная компания»",
+                              "ООО «Ромашка»",
+                              "ООО «O'Neil Logistics»",
+                              "ЗАО «Уральские машины»",
+                              "ООО «Вектор Плюс»",
+                              "ООО «Агрохолдинг Кубань»",
+                              "АО «Химпром-Экспорт»",
+                              "ООО «Торговый дом Волга»",
+                              "ИП Соколов А. В.",
+                              "ООО «Евросеть-Логистик»",
+                              "ООО «Фармасинтез»",
+                              "АО «Тверской вагоностроительный»",
+                              "ООО «Стройдеталь»",
+                              "ООО «Полимер Групп»",
+                              "ООО «Сибирский лес»",
+                              "АО «Мираторг-Снаб»",
+                              "ООО «Электросила-М»",
+                              "ООО «Бумажная фабрика Кондопога»",
+                              "ООО «Кондитер Альянс»",
+                              "ООО «ТехноНИКОЛЬ-Регион»",
+                              "АО «Русское стекло»",
+                              "ООО «Автокомпонент»",
+                              "ООО «Медтехника Плюс»",
+                              "ООО «Грин Фуд»",
+                              "ООО «Металлоторг»",
+                              "ООО «Текстиль Иваново»",
+                              "ООО «Арктик Фиш»"};
 
-const QStringList kFirstNames = {"Александр", "Дмитрий", "Сергей", "Андрей", "Алексей", "Максим", "Иван",
-                                 "Михаил", "Николай", "Павел", "Олег", "Владимир"};
-const QStringList kFemaleNames = {"Елена", "Ольга", "Наталья", "Ирина", "Татьяна", "Анна", "Мария",
-                                  "Светлана", "Юлия", "Екатерина"};
-const QStringList kSurnames = {"Иванов", "Смирнов", "Кузнецов", "Попов", "Васильев", "Петров", "Соколов",
-                               "Михайлов", "Новиков", "Фёдоров", "Морозов", "Волков", "Алексеев", "Лебедев",
-                               "Семёнов", "Егоров", "Павлов", "Козлов", "Степанов", "Николаев"};
-const QStringList kPatronymics = {"Александрович", "Дмитриевич", "Сергеевич", "Андреевич", "Иванович",
-                                  "Петрович", "Викторович", "Николаевич"};
-const QStringList kFemalePatronymics = {"Александровна", "Дмитриевна", "Сергеевна", "Андреевна", "Ивановна",
-                                        "Петровна", "Викторовна", "Николаевна"};
+const QStringList kFirstNames = {"Александр", "Дмитрий", "Сергей",  "Андрей", "Алексей", "Максим",
+                                 "Иван",      "Михаил",  "Николай", "Павел",  "Олег",    "Владимир"};
+const QStringList kFemaleNames = {"Елена", "Ольга", "Наталья",  "Ирина", "Татьяна",
+                                  "Анна",  "Мария", "Светлана", "Юлия",  "Екатерина"};
+const QStringList kSurnames = {"Иванов",   "Смирнов", "Кузнецов", "Попов",   "Васильев", "Петров",   "Соколов",
+                               "Михайлов", "Новиков", "Фёдоров",  "Морозов", "Волков",   "Алексеев", "Лебедев",
+                               "Семёнов",  "Егоров",  "Павлов",   "Козлов",  "Степанов", "Николаев"};
+const QStringList kPatronymics = {"Александрович", "Дмитриевич", "Сергеевич",  "Андреевич",
+                                  "Иванович",      "Петрович",   "Викторович", "Николаевич"};
+const QStringList kFemalePatronymics = {"Александровна", "Дмитриевна", "Сергеевна",  "Андреевна",
+                                        "Ивановна",      "Петровна",   "Викторовна", "Николаевна"};
 
-const QStringList kCarriers = {"ООО «Трансавто»", "ООО «ЕвроТрак»", "АО «Совтрансавто-Экспедиция»",
-                               "ООО «Балттранс»", "ИП Григорьев С. Н.", "ООО «Магистраль»",
-                               "ООО «Север-Транзит»", "ООО «Логистик-Лайн»", "ООО «Восток-Карго»",
-                               "ООО «РусЕвроТранс»", "ООО «Автоколонна 1412»", "ООО «Неман-Транс»"};
-const QStringList kMakes = {"Volvo FH", "Scania R450", "MAN TGX", "DAF XF", "Mercedes-Benz Actros",
+const QStringList kCarriers = {"ООО «Трансавто»",     "ООО «ЕвроТрак»",         "АО «Совтрансавто-Экспедиция»",
+                               "ООО «Балттранс»",     "ИП Григорьев С. Н.",     "ООО «Магистраль»",
+                               "ООО «Север-Транзит»", "ООО «Логистик-Лайн»",    "ООО «Восток-Карго»",
+                               "ООО «РусЕвроТранс»",  "ООО «Автоколонна 1412»", "ООО «Неман-Транс»"};
+const QStringList kMakes = {"Volvo FH",  "Scania R450", "MAN TGX",     "DAF XF",  "Mercedes-Benz Actros",
                             "Renault T", "КАМАЗ 54901", "Iveco S-Way", "МАЗ 5440"};
 const QStringList kPlateLetters = {"А", "В", "Е", "К", "М", "Н", "О", "Р", "С", "Т", "У", "Х"};
 const QStringList kRegions = {"77", "78", "50", "47", "39", "66", "16", "52", "61", "23"};
@@ -109,16 +126,12 @@ const QList<City> kCities = {{"Москва", "Московская област
                              {"Милан", "Dogana di Milano"},
                              {"Стамбул", "İstanbul Gümrük Müdürlüğü"}};
 
-const QStringList kFreights = {"Мебель в упаковке, 33 паллеты, 12 т, 2,4 млн руб.",
-                               "Металлопрокат, 20 т, 1,8 млн руб.",
-                               "Продукты питания (охлаждённые), 18 т, 3,1 млн руб.",
-                               "Бытовая техника, 86 мест, 9 т, 5,6 млн руб.",
-                               "Строительные материалы, 22 т, 0,9 млн руб.",
-                               "Медицинское оборудование, 14 мест, 4 т, 12 млн руб.",
-                               "Текстиль, 120 коробов, 6 т, 1,2 млн руб.",
-                               "Химическая продукция (не ДОГ), 20 т, 2,2 млн руб.",
-                               "Запасные части, 40 мест, 7 т, 3,4 млн руб.",
-                               "Бумага в рулонах, 21 т, 1,5 млн руб."};
+const QStringList kFreights = {
+    "Мебель в упаковке, 33 паллеты, 12 т, 2,4 млн руб.",  "Металлопрокат, 20 т, 1,8 млн руб.",
+    "Продукты питания (охлаждённые), 18 т, 3,1 млн руб.", "Бытовая техника, 86 мест, 9 т, 5,6 млн руб.",
+    "Строительные материалы, 22 т, 0,9 млн руб.",         "Медицинское оборудование, 14 мест, 4 т, 12 млн руб.",
+    "Текстиль, 120 коробов, 6 т, 1,2 млн руб.",           "Химическая продукция (не ДОГ), 20 т, 2,2 млн руб.",
+    "Запасные части, 40 мест, 7 т, 3,4 млн руб.",         "Бумага в рулонах, 21 т, 1,5 млн руб."};
 
 const QStringList kExpeditions = {"Таможенное оформление в месте назначения силами получателя.",
                                   "Оформление CMR, TIR. Пломба отправителя.",
@@ -127,8 +140,8 @@ const QStringList kExpeditions = {"Таможенное оформление в 
                                   "Сопровождение груза до склада получателя.\nДокументы передать водителю.",
                                   ""};
 
-const QStringList kComments = {"", "", "Оплата по факту выгрузки.", "Клиент просит звонить перед подачей.",
-                               "Возможна догрузка.", "Срочно!"};
+const QStringList kComments = {
+    "", "", "Оплата по факту выгрузки.", "Клиент просит звонить перед подачей.", "Возможна догрузка.", "Срочно!"};
 
 struct Carrier {
   qint64 id;
@@ -155,8 +168,7 @@ QList<qint64> idsOf(Database& db, const QString& sql) {
 
 QString personName(Dice& dice) {
   if (dice.chance(40))
-    return dice.pick(kSurnames) + QStringLiteral("а ") + dice.pick(kFemaleNames) + u' ' +
-           dice.pick(kFemalePatronymics);
+    return dice.pick(kSurnames) + QStringLiteral("а ") + dice.pick(kFemaleNames) + u' ' + dice.pick(kFemalePatronymics);
   return dice.pick(kSurnames) + u' ' + dice.pick(kFirstNames) + u' ' + dice.pick(kPatronymics);
 }
 
@@ -173,7 +185,9 @@ QString plate(Dice& dice) {
          dice.pick(kPlateLetters) + u' ' + dice.pick(kRegions);
 }
 
-double round2(double v) { return std::round(v * 100.0) / 100.0; }
+double round2(double v) {
+  return std::round(v * 100.0) / 100.0;
+}
 
 } // namespace
 
@@ -183,10 +197,10 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
     Dice dice(options.seed);
 
     // Users and their status: managers may not administer users or delete orders.
-    const qint64 managerStatus = insertName(db, QStringLiteral("Статусы"), QStringLiteral("Название"),
-                                            QStringLiteral("Менеджер"));
-    for (const char* key : {"UserManager", "StatusManager", "DBManager", "OrderDelete", "UserManagerDelete",
-                            "StatusManagerDelete"}) {
+    const qint64 managerStatus =
+        insertName(db, QStringLiteral("Статусы"), QStringLiteral("Название"), QStringLiteral("Менеджер"));
+    for (const char* key :
+         {"UserManager", "StatusManager", "DBManager", "OrderDelete", "UserManagerDelete", "StatusManagerDelete"}) {
       Statement right(db, QStringLiteral("INSERT INTO Полномочия (Status_ID, Поле, Изменение) "
                                          "VALUES (:Status_ID, :Поле, :Изменение)"));
       right.bind(QStringLiteral("Status_ID"), managerStatus)
@@ -242,9 +256,10 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
     QList<qint64> expenses;
     Statement expenseDefault(db, QStringLiteral("INSERT INTO УмолчанияРасходов (Расход_ID, Валюта_ID, ПоУмолчанию) "
                                                 "VALUES (:Расход_ID, :Валюта_ID, :ПоУмолчанию)"));
-    const QList<std::pair<const char*, double>> expenseKinds = {
-        {"Таможенное оформление", 12000}, {"Страхование груза", 4500}, {"Погрузочные работы", 3000},
-        {"Сверхнормативный простой", 8000}};
+    const QList<std::pair<const char*, double>> expenseKinds = {{"Таможенное оформление", 12000},
+                                                                {"Страхование груза", 4500},
+                                                                {"Погрузочные работы", 3000},
+                                                                {"Сверхнормативный простой", 8000}};
     for (const auto& [name, rub] : expenseKinds) {
       const qint64 id = insertName(db, QStringLiteral("Расходы"), QStringLiteral("Расход"), QString::fromUtf8(name));
       expenses.append(id);
@@ -299,12 +314,11 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
     for (int i = 0; i < kClients.size(); ++i) {
       client.bind(QStringLiteral("Организация"), kClients[i])
           .bind(QStringLiteral("Группа_ID"), dice.pick(groups))
-          .bind(QStringLiteral("Контакты"),
-                QStringLiteral("ИНН 77%1, КПП 77%2\nр/с 40702810%3\nтел. %4")
-                    .arg(dice.between(10000000, 99999999))
-                    .arg(dice.between(1000000, 9999999))
-                    .arg(dice.between(100000000, 999999999))
-                    .arg(phone(dice)));
+          .bind(QStringLiteral("Контакты"), QStringLiteral("ИНН 77%1, КПП 77%2\nр/с 40702810%3\nтел. %4")
+                                                .arg(dice.between(10000000, 99999999))
+                                                .arg(dice.between(1000000, 9999999))
+                                                .arg(dice.between(100000000, 999999999))
+                                                .arg(phone(dice)));
       const qint64 clientId = client.insert();
       QList<qint64> persons;
       QStringList used;
@@ -381,19 +395,20 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
     }
 
     // Orders over the four months before today and the three weeks after it.
-    Statement order(db, QStringLiteral(
-        "INSERT INTO Заявки (Создано, Creator_ID, НачалоЗаказа, ОкончаниеЗаказа, ОбщееВремя, Клиент_ID, "
-        "Заказчик_ID, ТипТС_ID, ПараметрыТС, Источник_ID, Реклама_ID, Диспетчер_ID, Маршрут, Загрузка, "
-        "Разгрузка, ТаможняНазначения, Груз, Получатель, Экспедиция, Исполнитель_ID, Автомобиль_ID, "
-        "Водитель_ID, Менеджер_ID, Валюта_ID, Расчет, Тариф_ID, ЦенаПеревозки, Сумма, СуммаКлиента, "
-        "СуммаКлиентаРуб, ОплатаКлиента, ДатаОплатыКлиента, СуммаИсполнителю, СуммаИсполнителюРуб, "
-        "ОплатаИсполнителю, ДатаОплатыИсполнителю, Прибыль, Дополнительно, Done) VALUES (:Создано, "
-        ":Creator_ID, :НачалоЗаказа, :ОкончаниеЗаказа, :ОбщееВремя, :Клиент_ID, :Заказчик_ID, :ТипТС_ID, "
-        ":ПараметрыТС, :Источник_ID, :Реклама_ID, :Диспетчер_ID, :Маршрут, :Загрузка, :Разгрузка, "
-        ":ТаможняНазначения, :Груз, :Получатель, :Экспедиция, :Исполнитель_ID, :Автомобиль_ID, :Водитель_ID, "
-        ":Менеджер_ID, :Валюта_ID, :Расчет, :Тариф_ID, :ЦенаПеревозки, :Сумма, :СуммаКлиента, "
-        ":СуммаКлиентаРуб, :ОплатаКлиента, :ДатаОплатыКлиента, :СуммаИсполнителю, :СуммаИсполнителюРуб, "
-        ":ОплатаИсполнителю, :ДатаОплатыИсполнителю, :Прибыль, :Дополнительно, :Done)"));
+    Statement order(
+        db, QStringLiteral(
+                "INSERT INTO Заявки (Создано, Creator_ID, НачалоЗаказа, ОкончаниеЗаказа, ОбщееВремя, Клиент_ID, "
+                "Заказчик_ID, ТипТС_ID, ПараметрыТС, Источник_ID, Реклама_ID, Диспетчер_ID, Маршрут, Загрузка, "
+                "Разгрузка, ТаможняНазначения, Груз, Получатель, Экспедиция, Исполнитель_ID, Автомобиль_ID, "
+                "Водитель_ID, Менеджер_ID, Валюта_ID, Расчет, Тариф_ID, ЦенаПеревозки, Сумма, СуммаКлиента, "
+                "СуммаКлиентаРуб, ОплатаКлиента, ДатаОплатыКлиента, СуммаИсполнителю, СуммаИсполнителюРуб, "
+                "ОплатаИсполнителю, ДатаОплатыИсполнителю, Прибыль, Дополнительно, Done) VALUES (:Создано, "
+                ":Creator_ID, :НачалоЗаказа, :ОкончаниеЗаказа, :ОбщееВремя, :Клиент_ID, :Заказчик_ID, :ТипТС_ID, "
+                ":ПараметрыТС, :Источник_ID, :Реклама_ID, :Диспетчер_ID, :Маршрут, :Загрузка, :Разгрузка, "
+                ":ТаможняНазначения, :Груз, :Получатель, :Экспедиция, :Исполнитель_ID, :Автомобиль_ID, :Водитель_ID, "
+                ":Менеджер_ID, :Валюта_ID, :Расчет, :Тариф_ID, :ЦенаПеревозки, :Сумма, :СуммаКлиента, "
+                ":СуммаКлиентаРуб, :ОплатаКлиента, :ДатаОплатыКлиента, :СуммаИсполнителю, :СуммаИсполнителюРуб, "
+                ":ОплатаИсполнителю, :ДатаОплатыИсполнителю, :Прибыль, :Дополнительно, :Done)"));
     Statement expense(db, QStringLiteral("INSERT INTO Расходные (Заявка_ID, Расход_ID, Расходные) "
                                          "VALUES (:Заявка_ID, :Расход_ID, :Расходные)"));
     Statement journal(db, QStringLiteral("INSERT INTO Протокол (ДатаВремя, Действие, Логин, Детализация) "
@@ -443,16 +458,19 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
           .bind(QStringLiteral("Клиент_ID"), clientId)
           .bind(QStringLiteral("Заказчик_ID"), persons.isEmpty() ? 0 : dice.pick(persons))
           .bind(QStringLiteral("ТипТС_ID"), c.vehicleTypes[v])
-          .bind(QStringLiteral("ПараметрыТС"), QStringLiteral("%1 т, %2 м³").arg(dice.between(5, 22)).arg(dice.between(40, 120)))
+          .bind(QStringLiteral("ПараметрыТС"),
+                QStringLiteral("%1 т, %2 м³").arg(dice.between(5, 22)).arg(dice.between(40, 120)))
           .bind(QStringLiteral("Источник_ID"), sources[source])
           .bind(QStringLiteral("Реклама_ID"), source == 0 ? dice.pick(channels) : 0)
           .bind(QStringLiteral("Диспетчер_ID"), source == 1 ? dice.pick(dispatchers) : 0)
-          .bind(QStringLiteral("Маршрут"), QString::fromUtf8(from.name) + QStringLiteral(" — ") + QString::fromUtf8(to.name))
+          .bind(QStringLiteral("Маршрут"),
+                QString::fromUtf8(from.name) + QStringLiteral(" — ") + QString::fromUtf8(to.name))
           .bind(QStringLiteral("Загрузка"), QString::fromUtf8(from.customs))
           .bind(QStringLiteral("Разгрузка"), QStringLiteral("%1, склад получателя").arg(QString::fromUtf8(to.name)))
           .bind(QStringLiteral("ТаможняНазначения"), QString::fromUtf8(to.customs))
           .bind(QStringLiteral("Груз"), dice.pick(kFreights))
-          .bind(QStringLiteral("Получатель"), QStringLiteral("%1, контактное лицо %2").arg(QString::fromUtf8(to.name), personName(dice)))
+          .bind(QStringLiteral("Получатель"),
+                QStringLiteral("%1, контактное лицо %2").arg(QString::fromUtf8(to.name), personName(dice)))
           .bind(QStringLiteral("Экспедиция"), dice.pick(kExpeditions))
           .bind(QStringLiteral("Исполнитель_ID"), c.id)
           .bind(QStringLiteral("Автомобиль_ID"), c.vehicles[v])
@@ -473,11 +491,13 @@ Result<void> fillDemoData(Database& db, const DemoDataOptions& options) {
           .bind(QStringLiteral("Дополнительно"), dice.pick(kComments))
           .bind(QStringLiteral("Done"), past && clientPaid && workerPaid && end.daysTo(now) > 45);
       if (clientPaid)
-        order.bind(QStringLiteral("ДатаОплатыКлиента"), QDateTime(end.date().addDays(dice.between(0, 10)), QTime(0, 0)));
+        order.bind(QStringLiteral("ДатаОплатыКлиента"),
+                   QDateTime(end.date().addDays(dice.between(0, 10)), QTime(0, 0)));
       else
         order.bindNull(QStringLiteral("ДатаОплатыКлиента"));
       if (workerPaid)
-        order.bind(QStringLiteral("ДатаОплатыИсполнителю"), QDateTime(end.date().addDays(dice.between(3, 20)), QTime(0, 0)));
+        order.bind(QStringLiteral("ДатаОплатыИсполнителю"),
+                   QDateTime(end.date().addDays(dice.between(3, 20)), QTime(0, 0)));
       else
         order.bindNull(QStringLiteral("ДатаОплатыИсполнителю"));
       const qint64 orderId = order.insert();

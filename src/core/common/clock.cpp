@@ -15,8 +15,12 @@ QDateTime Clock::now() {
   return QDateTime::currentDateTime();
 }
 
-void Clock::setNow(std::function<QDateTime()> s) { source() = std::move(s); }
+void Clock::setNow(std::function<QDateTime()> s) {
+  source() = std::move(s);
+}
 
-void Clock::reset() { source() = nullptr; }
+void Clock::reset() {
+  source() = nullptr;
+}
 
 } // namespace vh

@@ -13,8 +13,7 @@ namespace vh {
 QCollator namesCollator();
 
 // Sorts items by the name key() gives, in that order; equal names keep their order.
-template <typename T, typename Key>
-void sortByName(QList<T>& items, Key key) {
+template <typename T, typename Key> void sortByName(QList<T>& items, Key key) {
   const QCollator collator = namesCollator();
   std::stable_sort(items.begin(), items.end(), [&](const T& a, const T& b) { return collator(key(a), key(b)); });
 }

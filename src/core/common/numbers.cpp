@@ -25,7 +25,9 @@ std::optional<double> parseAmount(const QString& input) {
   return value;
 }
 
-double roundAmount(double value) { return std::round(value * 100.0) / 100.0; }
+double roundAmount(double value) {
+  return std::round(value * 100.0) / 100.0;
+}
 
 QString formatDuration(int minutes) {
   return QStringLiteral("%1 ч. %2 мин.").arg(minutes / 60).arg(minutes % 60);

@@ -21,8 +21,7 @@ struct Failure final {
   Error error;
 };
 
-template <typename T>
-class [[nodiscard]] Result final {
+template <typename T> class [[nodiscard]] Result final {
 public:
   Result(T value) : m_state(std::move(value)) {}
   Result(Error error) : m_state(std::move(error)) {}
@@ -42,8 +41,7 @@ private:
   std::variant<T, Error> m_state;
 };
 
-template <>
-class [[nodiscard]] Result<void> final {
+template <> class [[nodiscard]] Result<void> final {
 public:
   Result() = default;
   Result(Error error) : m_error(std::move(error)) {}
@@ -57,8 +55,7 @@ private:
 };
 
 // Runs fn and turns a thrown Failure into an error result.
-template <typename Fn>
-auto attempt(Fn&& fn) -> Result<decltype(fn())> {
+template <typename Fn> auto attempt(Fn&& fn) -> Result<decltype(fn())> {
   using T = decltype(fn());
   try {
     if constexpr (std::is_void_v<T>) {
@@ -72,6 +69,8 @@ auto attempt(Fn&& fn) -> Result<decltype(fn())> {
   }
 }
 
-[[noreturn]] inline void fail(const QString& text) { throw Failure{Error{text}}; }
+[[noreturn]] inline void fail(const QString& text) {
+  throw Failure{Error{text}};
+}
 
 } // namespace vh

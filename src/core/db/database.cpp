@@ -51,7 +51,7 @@ Result<Probe> probeSqliteFile(const QString& path) {
       if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='table' AND name='schema_info'"))) {
         const QSqlError error = query.lastError();
         result = error.nativeErrorCode().toInt() == kSqliteNotADatabase ? Error{notOursText(path)}
-                                                                          : Error{engineText(error)};
+                                                                        : Error{engineText(error)};
       } else if (!query.next() || query.value(0).toInt() == 0) {
         result = Error{notOursText(path)};
       } else if (!query.exec(QStringLiteral("SELECT key, value FROM schema_info"))) {
@@ -82,8 +82,8 @@ int Database::currentSchemaVersion() {
   return migrations.isEmpty() ? 0 : migrations.last().version;
 }
 
-Database::Database(std::unique_ptr<Dialect> dialect, QString connectionName, QString path)
-    : m_dialect(std::move(dialect)), m_connectionName(std::move(connectionName)), m_path(std::move(path)) {}
+Database::Database(std::unique_ptr<Dialect> dialect, QString connectionName, QString path) :
+    m_dialect(std::move(dialect)), m_connectionName(std::move(connectionName)), m_path(std::move(path)) {}
 
 Database::~Database() {
   {
@@ -94,7 +94,9 @@ Database::~Database() {
   QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-QSqlDatabase Database::connection() const { return QSqlDatabase::database(m_connectionName, false); }
+QSqlDatabase Database::connection() const {
+  return QSqlDatabase::database(m_connectionName, false);
+}
 
 Result<std::unique_ptr<Database>> Database::openSqlite(const QString& path) {
   if (!QFileInfo(path).isFile())

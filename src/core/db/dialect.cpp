@@ -51,9 +51,8 @@ QDateTime dateTimeFromEngine(const QVariant& value) {
   const QString text = value.toString().trimmed();
   if (const auto stored = parseStoredForm(text))
     return *stored;
-  static const char* const formats[] = {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz",
-                                        "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-ddTHH:mm:ss.zzz",
-                                        "yyyy-MM-dd HH:mm", "yyyy-MM-dd"};
+  static const char* const formats[] = {"yyyy-MM-dd HH:mm:ss",     "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss",
+                                        "yyyy-MM-ddTHH:mm:ss.zzz", "yyyy-MM-dd HH:mm",        "yyyy-MM-dd"};
   for (const char* format : formats) {
     QDateTime parsed = QDateTime::fromString(text, QLatin1String(format));
     if (parsed.isValid())

@@ -18,8 +18,7 @@ void SqliteDialect::prepareConnection(QSqlDatabase& connection) const {
   // without touching the orders that name them.
   for (const char* pragma : {"PRAGMA foreign_keys=OFF", "PRAGMA journal_mode=WAL"}) {
     if (!query.exec(QLatin1String(pragma)))
-      fail(query.lastError().databaseText().isEmpty() ? query.lastError().text()
-                                                      : query.lastError().databaseText());
+      fail(query.lastError().databaseText().isEmpty() ? query.lastError().text() : query.lastError().databaseText());
   }
 }
 
@@ -34,10 +33,8 @@ QVariant SqliteDialect::toEngine(const QVariant& value) const {
   case QMetaType::QDate:
     return value.isNull() ? QVariant(QMetaType(QMetaType::QString))
                           : QVariant(formatDateTime(value.toDate().startOfDay()));
-  case QMetaType::Bool:
-    return value.isNull() ? QVariant(QMetaType(QMetaType::Int)) : QVariant(value.toBool() ? 1 : 0);
-  default:
-    return value;
+  case QMetaType::Bool: return value.isNull() ? QVariant(QMetaType(QMetaType::Int)) : QVariant(value.toBool() ? 1 : 0);
+  default: return value;
   }
 }
 

@@ -62,7 +62,9 @@ int russianCollation(void* collator, int lengthA, const void* a, int lengthB, co
   return viewA.compare(viewB);
 }
 
-void destroyCollator(void* collator) { delete static_cast<QCollator*>(collator); }
+void destroyCollator(void* collator) {
+  delete static_cast<QCollator*>(collator);
+}
 
 } // namespace
 

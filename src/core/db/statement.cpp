@@ -10,8 +10,12 @@ namespace vh {
 
 namespace {
 
-bool isNameStart(QChar c) { return c.isLetter() || c == u'_'; }
-bool isNameChar(QChar c) { return c.isLetterOrNumber() || c == u'_'; }
+bool isNameStart(QChar c) {
+  return c.isLetter() || c == u'_';
+}
+bool isNameChar(QChar c) {
+  return c.isLetterOrNumber() || c == u'_';
+}
 
 // Index just past a literal or comment that starts at i, or i when none starts there.
 qsizetype skipQuoted(const QString& sql, qsizetype i) {
@@ -88,8 +92,8 @@ QString likeContains(const QString& text) {
   return escaped;
 }
 
-Statement::Statement(Database& db, const QString& sql)
-    : m_db(db), m_sql(sql), m_positional(toPositional(sql)), m_query(db.connection()) {
+Statement::Statement(Database& db, const QString& sql) :
+    m_db(db), m_sql(sql), m_positional(toPositional(sql)), m_query(db.connection()) {
   m_query.setForwardOnly(true);
   if (!m_query.prepare(m_positional.text))
     failWithEngineError();
@@ -142,7 +146,9 @@ qint64 Statement::insert() {
   return id.toLongLong();
 }
 
-bool Statement::next() { return m_query.next(); }
+bool Statement::next() {
+  return m_query.next();
+}
 
 bool Statement::first() {
   exec();
@@ -156,15 +162,25 @@ int Statement::columnIndex(const QString& column) const {
   return index;
 }
 
-QVariant Statement::value(const QString& column) const { return m_query.value(columnIndex(column)); }
+QVariant Statement::value(const QString& column) const {
+  return m_query.value(columnIndex(column));
+}
 
-bool Statement::isNull(const QString& column) const { return m_query.isNull(columnIndex(column)); }
+bool Statement::isNull(const QString& column) const {
+  return m_query.isNull(columnIndex(column));
+}
 
-QString Statement::text(const QString& column) const { return value(column).toString(); }
+QString Statement::text(const QString& column) const {
+  return value(column).toString();
+}
 
-qint64 Statement::integer(const QString& column) const { return value(column).toLongLong(); }
+qint64 Statement::integer(const QString& column) const {
+  return value(column).toLongLong();
+}
 
-double Statement::number(const QString& column) const { return value(column).toDouble(); }
+double Statement::number(const QString& column) const {
+  return value(column).toDouble();
+}
 
 bool Statement::boolean(const QString& column) const {
   const QVariant v = value(column);
@@ -175,9 +191,13 @@ bool Statement::boolean(const QString& column) const {
   return v.toLongLong() != 0 || v.toBool();
 }
 
-QDateTime Statement::dateTime(const QString& column) const { return dateTimeFromEngine(value(column)); }
+QDateTime Statement::dateTime(const QString& column) const {
+  return dateTimeFromEngine(value(column));
+}
 
-QByteArray Statement::bytes(const QString& column) const { return value(column).toByteArray(); }
+QByteArray Statement::bytes(const QString& column) const {
+  return value(column).toByteArray();
+}
 
 void Statement::failWithEngineError() const {
   const QSqlError error = m_query.lastError();

@@ -19,9 +19,10 @@ QString NamedListRepository::listedCondition() const {
 
 Result<QStringList> NamedListRepository::names() {
   return attempt([&] {
-    Statement q(m_db, QStringLiteral("SELECT %1 FROM %2%3")
-                          .arg(m_table.column, m_table.table,
-                               m_table.condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + m_table.condition));
+    Statement q(m_db,
+                QStringLiteral("SELECT %1 FROM %2%3")
+                    .arg(m_table.column, m_table.table,
+                         m_table.condition.isEmpty() ? QString() : QStringLiteral(" WHERE ") + m_table.condition));
     q.exec();
     QStringList names;
     while (q.next())
@@ -67,11 +68,11 @@ Result<void> NamedListRepository::rename(const QString& oldName, const QString& 
 Result<void> NamedListRepository::remove(const QString& name, JournalWriter* journal, const QString& action) {
   return attempt([&] {
     Transaction transaction(m_db);
-    const QString sql = m_table.deactivateColumn.isEmpty()
-                            ? QStringLiteral("DELETE FROM %1 WHERE %2=:name%3")
-                                  .arg(m_table.table, m_table.column, listedCondition())
-                            : QStringLiteral("UPDATE %1 SET %4=False WHERE %2=:name%3")
-                                  .arg(m_table.table, m_table.column, listedCondition(), m_table.deactivateColumn);
+    const QString sql =
+        m_table.deactivateColumn.isEmpty()
+            ? QStringLiteral("DELETE FROM %1 WHERE %2=:name%3").arg(m_table.table, m_table.column, listedCondition())
+            : QStringLiteral("UPDATE %1 SET %4=False WHERE %2=:name%3")
+                  .arg(m_table.table, m_table.column, listedCondition(), m_table.deactivateColumn);
     Statement q(m_db, sql);
     q.bind(QStringLiteral("name"), name);
     q.exec();

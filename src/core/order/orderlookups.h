@@ -70,7 +70,6 @@ public:
   qint64 carrierId(const QString& carrier);
 
 private:
-
   Database& m_db;
 };
 

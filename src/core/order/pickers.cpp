@@ -16,7 +16,6 @@ QString columnOf(EarlierField field) {
   return {};
 }
 
-
 } // namespace
 
 Result<QStringList> PickerRepository::clientGroups() {
@@ -26,9 +25,8 @@ Result<QStringList> PickerRepository::clientGroups() {
 }
 
 Result<QStringList> PickerRepository::vehicleTypes() {
-  return attempt([&] {
-    return readTexts(m_db, QStringLiteral("SELECT Наименование FROM ТС ORDER BY Наименование COLLATE ru"));
-  });
+  return attempt(
+      [&] { return readTexts(m_db, QStringLiteral("SELECT Наименование FROM ТС ORDER BY Наименование COLLATE ru")); });
 }
 
 Result<QStringList> PickerRepository::findClients(ClientSearchField field, const QString& text, const QString& group) {
@@ -41,9 +39,7 @@ Result<QStringList> PickerRepository::findClients(ClientSearchField field, const
     case ClientSearchField::Organisation:
       sql += QStringLiteral("lower(Организация) LIKE lower(:text) ESCAPE '\\'");
       break;
-    case ClientSearchField::Details:
-      sql += QStringLiteral("lower(Контакты) LIKE lower(:text) ESCAPE '\\'");
-      break;
+    case ClientSearchField::Details: sql += QStringLiteral("lower(Контакты) LIKE lower(:text) ESCAPE '\\'"); break;
     }
     QVariantMap values{{QStringLiteral("text"), likeContains(text)}};
     if (!group.isEmpty()) {
@@ -60,9 +56,7 @@ Result<QStringList> PickerRepository::findCarriers(CarrierSearchField field, con
   return attempt([&] {
     QString sql = QStringLiteral("SELECT Исполнитель FROM Исполнители WHERE ");
     switch (field) {
-    case CarrierSearchField::Name:
-      sql += QStringLiteral("lower(Исполнитель) LIKE lower(:text) ESCAPE '\\'");
-      break;
+    case CarrierSearchField::Name: sql += QStringLiteral("lower(Исполнитель) LIKE lower(:text) ESCAPE '\\'"); break;
     case CarrierSearchField::Vehicle:
       sql += QStringLiteral("ID IN (SELECT Исполнитель_ID FROM Авто WHERE lower(Марка) LIKE lower(:text) ESCAPE '\\' "
                             "OR lower(Номер) LIKE lower(:text) ESCAPE '\\')");

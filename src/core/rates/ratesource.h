@@ -9,8 +9,8 @@ namespace vh {
 
 // One currency's official rate for one day, as the daily rates document gives it.
 struct DailyRate final {
-  double value = 0;   // roubles for `nominal` units, as quoted
-  int nominal = 1;    // units the value is quoted for
+  double value = 0;    // roubles for `nominal` units, as quoted
+  int nominal = 1;     // units the value is quoted for
   double unitRate = 0; // roubles for one unit
   QString name;        // the currency's name in the document ("Доллар США")
 };

@@ -36,8 +36,8 @@ Result<ViewSettings> ViewSettingsRepository::load(qint64 userId) {
         settings.bands = value == 1;
         continue;
       }
-      for (const auto& [prefix, isWidth] : {std::pair{QStringLiteral("ColWidth"), true},
-                                            std::pair{QStringLiteral("ColShow"), false}}) {
+      for (const auto& [prefix, isWidth] :
+           {std::pair{QStringLiteral("ColWidth"), true}, std::pair{QStringLiteral("ColShow"), false}}) {
         if (!name.startsWith(prefix))
           continue;
         bool ok = false;

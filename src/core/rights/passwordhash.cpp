@@ -32,8 +32,8 @@ bool verifyPassword(const QString& storedHash, const QString& password) {
   if (hash.size() >= crypto_pwhash_STRBYTES)
     return false;
   const QByteArray utf8 = password.toUtf8();
-  return crypto_pwhash_str_verify(hash.constData(), utf8.constData(),
-                                  static_cast<unsigned long long>(utf8.size())) == 0;
+  return crypto_pwhash_str_verify(hash.constData(), utf8.constData(), static_cast<unsigned long long>(utf8.size())) ==
+         0;
 }
 
 } // namespace vh

@@ -35,7 +35,8 @@ QList<RightTarget> one(const char* window, const char* object, RightEffect effec
 // buttons in other windows.
 const QList<KeyTargets>& catalogue() {
   static const QList<KeyTargets> table = {
-      {QStringLiteral("_ClientName"), fieldTargets({"ClientName", "SearchClientBtn", "ClientManagerBtn", "AddClientBtn"})},
+      {QStringLiteral("_ClientName"),
+       fieldTargets({"ClientName", "SearchClientBtn", "ClientManagerBtn", "AddClientBtn"})},
       {QStringLiteral("_ClientFace"), fieldTargets({"ClientFaceCombo", "AddClientFaceBtn"})},
       {QStringLiteral("_StartDateTime"), fieldTargets({"StartDate", "StartTime"})},
       {QStringLiteral("_EndDataTime"), fieldTargets({"EndDate", "EndTime"})},
@@ -48,7 +49,8 @@ const QList<KeyTargets>& catalogue() {
       {QStringLiteral("_EXPEDITION"), fieldTargets({"EXPEDITION", "ExpeditionSearchBtn"})},
       {QStringLiteral("_AutoType"), fieldTargets({"AutoType"})},
       {QStringLiteral("_TransportDescription"), fieldTargets({"TransportDescription"})},
-      {QStringLiteral("_WorkerName"), fieldTargets({"WorkerName", "SearchWorkerBtn", "WorkerManagerBtn", "AddWorkerBtn"})},
+      {QStringLiteral("_WorkerName"),
+       fieldTargets({"WorkerName", "SearchWorkerBtn", "WorkerManagerBtn", "AddWorkerBtn"})},
       {QStringLiteral("_Auto"), fieldTargets({"AutoCombo", "AddAutoBtn"})},
       {QStringLiteral("_Driver"), fieldTargets({"DriverCombo", "AddDriverBtn"})},
       {QStringLiteral("_WorkerManager"), fieldTargets({"WorkerManagerCombo"})},

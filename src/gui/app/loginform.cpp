@@ -13,8 +13,8 @@ namespace {
 const QString kLastLoginKey = QStringLiteral("Login/LastLogin");
 }
 
-TLoginForm::TLoginForm(Database& db, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TLoginForm>()), m_db(db) {
+TLoginForm::TLoginForm(Database& db, QWidget* parent) :
+    QDialog(parent), m_ui(std::make_unique<Ui::TLoginForm>()), m_db(db) {
   m_ui->setupUi(this);
   setObjectName(QStringLiteral("TLoginForm"));
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

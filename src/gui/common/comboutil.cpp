@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QSignalBlocker>
 
-
 namespace vh {
 
 void setComboItems(QComboBox* combo, const QStringList& items, bool sorted) {

@@ -53,8 +53,7 @@ public:
   bool open(const QUrl& url) override { return QDesktopServices::openUrl(url); }
 };
 
-template <typename Interface>
-Interface*& slot() {
+template <typename Interface> Interface*& slot() {
   static Interface* installed = nullptr;
   return installed;
 }
@@ -65,24 +64,32 @@ InputBox& InputBox::instance() {
   static RealInputBox real;
   return slot<InputBox>() ? *slot<InputBox>() : real;
 }
-void InputBox::install(InputBox* box) { slot<InputBox>() = box; }
+void InputBox::install(InputBox* box) {
+  slot<InputBox>() = box;
+}
 
 FileDialogs& FileDialogs::instance() {
   static RealFileDialogs real;
   return slot<FileDialogs>() ? *slot<FileDialogs>() : real;
 }
-void FileDialogs::install(FileDialogs* dialogs) { slot<FileDialogs>() = dialogs; }
+void FileDialogs::install(FileDialogs* dialogs) {
+  slot<FileDialogs>() = dialogs;
+}
 
 ColorPicker& ColorPicker::instance() {
   static RealColorPicker real;
   return slot<ColorPicker>() ? *slot<ColorPicker>() : real;
 }
-void ColorPicker::install(ColorPicker* picker) { slot<ColorPicker>() = picker; }
+void ColorPicker::install(ColorPicker* picker) {
+  slot<ColorPicker>() = picker;
+}
 
 Desktop& Desktop::instance() {
   static RealDesktop real;
   return slot<Desktop>() ? *slot<Desktop>() : real;
 }
-void Desktop::install(Desktop* desktop) { slot<Desktop>() = desktop; }
+void Desktop::install(Desktop* desktop) {
+  slot<Desktop>() = desktop;
+}
 
 } // namespace vh

@@ -30,7 +30,9 @@ MessageBoxes& MessageBoxes::instance() {
   return installed() ? *installed() : real;
 }
 
-void MessageBoxes::install(MessageBoxes* boxes) { installed() = boxes; }
+void MessageBoxes::install(MessageBoxes* boxes) {
+  installed() = boxes;
+}
 
 namespace msg {
 
@@ -49,8 +51,8 @@ void information(QWidget* parent, const QString& text, const QString& caption) {
 }
 
 bool confirm(QWidget* parent, const QString& text, const QString& caption) {
-  return MessageBoxes::instance().show(parent, {QMessageBox::Question, caption, text,
-                                                QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) ==
+  return MessageBoxes::instance().show(
+             parent, {QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) ==
          QMessageBox::Yes;
 }
 

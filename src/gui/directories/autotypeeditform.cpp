@@ -75,8 +75,8 @@ DirectoryDescription vehicleTypesDirectory() {
   d.listLabel = QStringLiteral("Список типов транспорта:");
   d.countLabel = QStringLiteral("Всего типов ТС: ");
   d.table = vehicleTypesTable();
-  useEntryEditor<TAutoTypeEditForm>(d, {QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"),
-                                        QStringLiteral("Редактирование типа ТС")});
+  useEntryEditor<TAutoTypeEditForm>(
+      d, {QStringLiteral("Новый тип ТС"), QStringLiteral("Создать"), QStringLiteral("Редактирование типа ТС")});
   useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить тип ТС?"), QStringLiteral("Удаление"),
                          [](const QString& name) { return QStringLiteral("Удаление типа ТС ") + name; }});
   return d;

@@ -27,8 +27,8 @@ QPushButton* makeButton(QWidget* parent, const DirectoryDescription::Button& spe
 
 } // namespace
 
-DirectoryWindow::DirectoryWindow(AppContext& context, DirectoryDescription description, QWidget* parent)
-    : QDialog(parent), m_context(context), m_description(std::move(description)) {
+DirectoryWindow::DirectoryWindow(AppContext& context, DirectoryDescription description, QWidget* parent) :
+    QDialog(parent), m_context(context), m_description(std::move(description)) {
   setObjectName(m_description.windowClass);
   setWindowTitle(m_description.caption);
 
@@ -114,7 +114,9 @@ void DirectoryWindow::showNames() {
   m_count->setText(countText());
 }
 
-QString DirectoryWindow::countText() const { return m_description.countLabel + QString::number(m_names.size()); }
+QString DirectoryWindow::countText() const {
+  return m_description.countLabel + QString::number(m_names.size());
+}
 
 QString DirectoryWindow::selectedName() const {
   const QListWidgetItem* item = m_list->currentItem();

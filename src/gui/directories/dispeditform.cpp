@@ -59,8 +59,8 @@ DirectoryDescription dispatchersDirectory() {
   d.countLabel = QStringLiteral("Всего диспетчеров: ");
   d.table = dispatchersTable();
   d.createButton.caption = QStringLiteral("Новый...");
-  useEntryEditor<TDispEditForm>(d, {QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"),
-                                    QStringLiteral("Редактирование диспетчера")});
+  useEntryEditor<TDispEditForm>(
+      d, {QStringLiteral("Новый диспетчер"), QStringLiteral("Создать"), QStringLiteral("Редактирование диспетчера")});
   useConfirmedDelete(
       d, {QStringLiteral("Вы действительно хотите удалить диспетчера?"), QStringLiteral("Удаление диспетчера"), {}});
   return d;

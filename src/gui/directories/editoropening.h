@@ -46,8 +46,7 @@ void useEntryEditor(DirectoryDescription& description, const EditorCaptions& cap
 }
 
 // The same for an editor made from the application context alone.
-template <typename Editor>
-void useEntryEditor(DirectoryDescription& description, const EditorCaptions& captions) {
+template <typename Editor> void useEntryEditor(DirectoryDescription& description, const EditorCaptions& captions) {
   useEntryEditor(description, captions,
                  [](DirectoryWindow& window) { return std::make_unique<Editor>(window.context(), &window); });
 }

@@ -39,8 +39,7 @@ protected:
   // without characters, lists without a choice or without entries).
   bool requireFilled(const QList<QWidget*>& fields, const QString& message);
   // False, after the failure box, for an error.
-  template <typename T>
-  bool succeeded(const Result<T>& result) {
+  template <typename T> bool succeeded(const Result<T>& result) {
     if (!result)
       msg::failure(this, result.error());
     return result.ok();

@@ -74,8 +74,8 @@ DirectoryDescription firmsDirectory() {
   d.createButton = {QStringLiteral("AddBtn"), QStringLiteral("Добавить...")};
   d.deleteButton.name = QStringLiteral("DelBtn");
   d.closeButton.name = QStringLiteral("CancelBtn");
-  useEntryEditor<TFirmEditForm>(d, {QStringLiteral("Добавление фирмы"), QStringLiteral("Добавить"),
-                                    QStringLiteral("Редактирование фирмы")});
+  useEntryEditor<TFirmEditForm>(
+      d, {QStringLiteral("Добавление фирмы"), QStringLiteral("Добавить"), QStringLiteral("Редактирование фирмы")});
   useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить фирму?"), QStringLiteral("Удаление"), {}});
   d.extras.append({{QStringLiteral("ToDefaultBtn"), QStringLiteral("По умолчанию")}, &makeDefault});
   return d;

@@ -9,7 +9,9 @@ namespace vh {
 
 namespace {
 
-QString cut(const QString& name, int maxLength) { return maxLength > 0 ? name.left(maxLength) : name; }
+QString cut(const QString& name, int maxLength) {
+  return maxLength > 0 ? name.left(maxLength) : name;
+}
 
 // True when the name is free; shows the duplicate message otherwise.
 bool nameIsFree(DirectoryWindow& window, const QString& name, const QString& duplicateMessage) {
@@ -36,8 +38,9 @@ QString createByInputBox(DirectoryWindow& window, const InputBoxTexts& texts) {
   if (!nameIsFree(window, name, texts.createDuplicate))
     return {};
   AppContext& context = window.context();
-  const auto inserted = NamedListRepository(context.db(), window.description().table)
-                            .insert(name, &context.journal(), texts.createJournal ? texts.createJournal(name) : QString());
+  const auto inserted =
+      NamedListRepository(context.db(), window.description().table)
+          .insert(name, &context.journal(), texts.createJournal ? texts.createJournal(name) : QString());
   if (!inserted) {
     msg::failure(&window, inserted.error());
     return {};

@@ -5,7 +5,9 @@
 namespace vh {
 
 namespace {
-QString with(const char* text, const QString& name) { return QString::fromUtf8(text) + name; }
+QString with(const char* text, const QString& name) {
+  return QString::fromUtf8(text) + name;
+}
 } // namespace
 
 DirectoryDescription clientGroupsDirectory() {
@@ -21,7 +23,8 @@ DirectoryDescription clientGroupsDirectory() {
   texts.createCaption = QStringLiteral("Новая группа");
   texts.createDuplicate = texts.renameDuplicate = QStringLiteral("Группа с данным наименованием уже существует!");
   useInputBox(d, texts);
-  useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить группу?"), QStringLiteral("Удаление группы"), {}});
+  useConfirmedDelete(
+      d, {QStringLiteral("Вы действительно хотите удалить группу?"), QStringLiteral("Удаление группы"), {}});
   return d;
 }
 
@@ -43,9 +46,9 @@ DirectoryDescription orderSourcesDirectory() {
     return with("Переименование Источника Заказов ", oldName) + with(" на ", newName);
   };
   useInputBox(d, texts);
-  useConfirmedDelete(d, {QStringLiteral("Вы действительно хотите удалить источник?"),
-                         QStringLiteral("Удаление источника"),
-                         [](const QString& name) { return with("Удаление Источника Заказов ", name); }});
+  useConfirmedDelete(d,
+                     {QStringLiteral("Вы действительно хотите удалить источник?"), QStringLiteral("Удаление источника"),
+                      [](const QString& name) { return with("Удаление Источника Заказов ", name); }});
   return d;
 }
 

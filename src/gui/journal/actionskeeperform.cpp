@@ -32,8 +32,9 @@ public:
     const JournalEntry& e = m_entries.at(index.row());
     switch (index.column()) {
     case 0: return e.id;
-    case 1: return m_locale.toString(e.moment.date(), QLocale::ShortFormat) + u' ' +
-                   e.moment.time().toString(QStringLiteral("HH:mm:ss"));
+    case 1:
+      return m_locale.toString(e.moment.date(), QLocale::ShortFormat) + u' ' +
+             e.moment.time().toString(QStringLiteral("HH:mm:ss"));
     case 2: return e.login;
     default: return e.action;
     }
@@ -55,9 +56,8 @@ private:
   QLocale m_locale{QLocale::Russian, QLocale::Russia};
 };
 
-TActionsKeeperForm::TActionsKeeperForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), m_ui(std::make_unique<Ui::TActionsKeeperForm>()), m_context(context),
-      m_repository(context.db()) {
+TActionsKeeperForm::TActionsKeeperForm(AppContext& context, QWidget* parent) :
+    QDialog(parent), m_ui(std::make_unique<Ui::TActionsKeeperForm>()), m_context(context), m_repository(context.db()) {
   m_ui->setupUi(this);
   setObjectName(QStringLiteral("TActionsKeeperForm"));
   m_model = new JournalModel(this);
@@ -76,7 +76,9 @@ TActionsKeeperForm::TActionsKeeperForm(AppContext& context, QWidget* parent)
 
 TActionsKeeperForm::~TActionsKeeperForm() = default;
 
-int TActionsKeeperForm::entryCount() const { return m_model->rowCount(); }
+int TActionsKeeperForm::entryCount() const {
+  return m_model->rowCount();
+}
 
 void TActionsKeeperForm::open() {
   const auto period = m_repository.period();

@@ -35,8 +35,8 @@ FieldTexts textsOf(EarlierField field) {
 
 } // namespace
 
-EarlierValuePickerForm::EarlierValuePickerForm(AppContext& context, EarlierField field, QWidget* parent)
-    : QDialog(parent), m_context(context), m_field(field) {
+EarlierValuePickerForm::EarlierValuePickerForm(AppContext& context, EarlierField field, QWidget* parent) :
+    QDialog(parent), m_context(context), m_field(field) {
   const FieldTexts texts = textsOf(field);
   setObjectName(QLatin1String(texts.windowClass));
   setWindowTitle(QString::fromUtf8(texts.caption));

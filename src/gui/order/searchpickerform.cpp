@@ -37,19 +37,20 @@ const KindTexts& textsOf(SearchPickerForm::Kind kind) {
                                 "Укажите группу:",
                                 {"ФИО", "Организация", "Контактная информация"},
                                 "Не найдено ни одного Клиента, который бы удовлетворял заданным критериям поиска."};
-  static const KindTexts carrier{"TWorkerSearchForm",
-                                 "Поиск Исполнителя",
-                                 "WorkerGroup",
-                                 "Укажите тип ТС:",
-                                 {"Исполнитель", "Автомобиль (марка, номер)", "Водитель"},
-                                 "Не найдено ни одного Исполнителя, который бы удовлетворял заданным критериям поиска."};
+  static const KindTexts carrier{
+      "TWorkerSearchForm",
+      "Поиск Исполнителя",
+      "WorkerGroup",
+      "Укажите тип ТС:",
+      {"Исполнитель", "Автомобиль (марка, номер)", "Водитель"},
+      "Не найдено ни одного Исполнителя, который бы удовлетворял заданным критериям поиска."};
   return kind == SearchPickerForm::Kind::Client ? client : carrier;
 }
 
 } // namespace
 
-SearchPickerForm::SearchPickerForm(AppContext& context, Kind kind, QWidget* parent)
-    : QDialog(parent), m_context(context), m_kind(kind) {
+SearchPickerForm::SearchPickerForm(AppContext& context, Kind kind, QWidget* parent) :
+    QDialog(parent), m_context(context), m_kind(kind) {
   const KindTexts& texts = textsOf(kind);
   setObjectName(QString::fromLatin1(texts.windowClass));
   setWindowTitle(QString::fromUtf8(texts.caption));
@@ -133,9 +134,8 @@ void SearchPickerForm::FindBtnClick() {
   const QString group = m_group->currentIndex() > 0 ? m_group->currentText() : QString();
   PickerRepository repository(m_context.db());
   const int field = m_field->checkedId();
-  const auto found = m_kind == Kind::Client
-                         ? repository.findClients(ClientSearchField(field), text, group)
-                         : repository.findCarriers(CarrierSearchField(field), text, group);
+  const auto found = m_kind == Kind::Client ? repository.findClients(ClientSearchField(field), text, group)
+                                            : repository.findCarriers(CarrierSearchField(field), text, group);
   if (!found) {
     msg::failure(this, found.error());
     return;

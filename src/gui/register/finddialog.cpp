@@ -18,8 +18,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent), m_ui(std::make_unique
 FindDialog::~FindDialog() = default;
 
 FindRequest FindDialog::request() const {
-  return {m_ui->FindText->text(), m_ui->MatchCase->isChecked(), m_ui->WholeWord->isChecked(),
-          m_ui->Down->isChecked()};
+  return {m_ui->FindText->text(), m_ui->MatchCase->isChecked(), m_ui->WholeWord->isChecked(), m_ui->Down->isChecked()};
 }
 
 } // namespace vh

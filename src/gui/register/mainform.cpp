@@ -33,11 +33,23 @@ const QString kStartRight = QStringLiteral("_StartDateTime");
 // Toolbar and pop-up menu, by command name: "|" a separator, ">" pushes the
 // rest to the right end. Commands that do not exist (or that the user's rights
 // removed) are left out.
-const char* const kToolbarLayout[] = {"OrderCreateBtn", "OrderEditBtn", "|", "PaymentBtn",  "|",
-                                      "DublicateBtn",   "|",            "WordReportBtn", "TotalPriceBtn", "|",
-                                      "FindBtn",        "RefreshBtn",   "|",             "DelFilterBtn", ">",
+const char* const kToolbarLayout[] = {"OrderCreateBtn",
+                                      "OrderEditBtn",
+                                      "|",
+                                      "PaymentBtn",
+                                      "|",
+                                      "DublicateBtn",
+                                      "|",
+                                      "WordReportBtn",
+                                      "TotalPriceBtn",
+                                      "|",
+                                      "FindBtn",
+                                      "RefreshBtn",
+                                      "|",
+                                      "DelFilterBtn",
+                                      ">",
                                       "FilterBtn"};
-const char* const kCaptionedOnToolbar[] = {"OrderCreateBtn", "OrderEditBtn", "PaymentBtn", "DublicateBtn",
+const char* const kCaptionedOnToolbar[] = {"OrderCreateBtn", "OrderEditBtn",  "PaymentBtn", "DublicateBtn",
                                            "WordReportBtn",  "TotalPriceBtn", "FilterBtn"};
 const char* const kPopupLayout[] = {"OrderEditBtn", "PaymentBtn", "DublicateBtn", "|", "RefreshBtn",
                                     "FindBtn",      "|",          "PropertiesBtn"};
@@ -51,8 +63,8 @@ constexpr int kPanelWidths[4] = {170, 110, 160, 110};
 
 } // namespace
 
-TMainForm::TMainForm(AppContext& context, const ViewSettings& view, QWidget* parent)
-    : QMainWindow(parent), m_context(context), m_view(view) {
+TMainForm::TMainForm(AppContext& context, const ViewSettings& view, QWidget* parent) :
+    QMainWindow(parent), m_context(context), m_view(view) {
   setObjectName(QStringLiteral("TMainForm"));
   setWindowTitle(msg::kAppTitle);
   setWindowIcon(icon(QStringLiteral("logo")));
@@ -115,8 +127,8 @@ void TMainForm::createCommands() {
                                 QKeySequence(Qt::Key_F3));
   payment->setToolTip(QStringLiteral("Оплата"));
   connect(payment, &QAction::triggered, m_orders, &OrderCommands::PaymentBtnClick);
-  QAction* duplicate = addCommand(orderMenu, "DublicateBtn", QStringLiteral("Дублировать..."),
-                                  QStringLiteral("duplicate"));
+  QAction* duplicate =
+      addCommand(orderMenu, "DublicateBtn", QStringLiteral("Дублировать..."), QStringLiteral("duplicate"));
   duplicate->setToolTip(QStringLiteral("Дублировать"));
   connect(duplicate, &QAction::triggered, m_orders, &OrderCommands::DublicateBtnClick);
   connect(addCommand(orderMenu, "OrderDeleteBtn", QStringLiteral("Удалить"), QStringLiteral("delete"),
@@ -279,11 +291,14 @@ void TMainForm::createStatusBar() {
   updateSelectedCount();
 }
 
-QString TMainForm::statusText(int panel) const { return m_panels[panel - 1]->text(); }
+QString TMainForm::statusText(int panel) const {
+  return m_panels[panel - 1]->text();
+}
 
 void TMainForm::setFilterPanel(bool filtered, int count) {
   const int size = m_panels[2]->fontMetrics().height();
-  m_filterIcon->setPixmap(icon(filtered ? QStringLiteral("filter-on") : QStringLiteral("filter-off")).pixmap(size, size));
+  m_filterIcon->setPixmap(
+      icon(filtered ? QStringLiteral("filter-on") : QStringLiteral("filter-off")).pixmap(size, size));
   m_filterIcon->setProperty("filtered", filtered);
   m_panels[2]->setText(filtered ? QStringLiteral("Отобрано заказов: %1").arg(count)
                                 : QStringLiteral("Фильтр не задан"));
@@ -401,9 +416,8 @@ void TMainForm::removeOrderRow(qint64 id) {
 void TMainForm::ColumnItemClick(int column, bool checked) {
   m_view.shown[size_t(column)] = checked;
   m_layingOut = true;
-  const bool lastShown =
-      !checked && m_grid->horizontalHeader()->hiddenSectionCount() == kRegisterColumnCount - 1 &&
-      !m_grid->isColumnHidden(column);
+  const bool lastShown = !checked && m_grid->horizontalHeader()->hiddenSectionCount() == kRegisterColumnCount - 1 &&
+                         !m_grid->isColumnHidden(column);
   // The grid keeps at least one column, although its item is unticked.
   if (!lastShown)
     m_grid->setColumnHidden(column, !checked);
@@ -457,8 +471,8 @@ void TMainForm::headerClicked(int column) {
   QHeaderView* header = m_grid->horizontalHeader();
   header->setSortIndicatorShown(state != RegisterSortProxy::State::None);
   if (state != RegisterSortProxy::State::None)
-    header->setSortIndicator(column, state == RegisterSortProxy::State::Ascending ? Qt::AscendingOrder
-                                                                                    : Qt::DescendingOrder);
+    header->setSortIndicator(column,
+                             state == RegisterSortProxy::State::Ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
   m_findRow = m_findColumn = -1;
 }
 
@@ -519,15 +533,14 @@ bool TMainForm::findNext(const FindRequest& request) {
       const int column = columns.at(at % columns.size());
       const int sourceRow = m_proxy->mapToSource(m_proxy->index(row, column)).row();
       const QString text = m_model->cellText(sourceRow, column);
-      const bool match = request.wholeCell ? text.compare(request.text, sensitivity) == 0
-                                           : text.contains(request.text, sensitivity);
+      const bool match =
+          request.wholeCell ? text.compare(request.text, sensitivity) == 0 : text.contains(request.text, sensitivity);
       if (!match)
         continue;
       m_findRow = row;
       m_findColumn = column;
       const QModelIndex cell = m_proxy->index(row, column);
-      m_grid->selectionModel()->setCurrentIndex(cell,
-                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+      m_grid->selectionModel()->setCurrentIndex(cell, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
       m_grid->scrollTo(cell);
       return true;
     }

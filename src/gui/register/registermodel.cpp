@@ -9,17 +9,16 @@ namespace vh {
 namespace {
 
 const char* const kHeaders[kRegisterColumnCount] = {
-    "№ заказа",   "Начало",      "Окончание", "Клиент",      "Заказчик",     "Тип транспорта", "Маршрут",
-    "Груз",       "Получатель",  "Экспедиция", "Исполнитель", "Номер ТС",     "Водитель",       "Сумма заказа",
-    "Валюта",     "Клиент, руб.", "Исполнителю, руб.", "Прибыль", "Автор"};
+    "№ заказа", "Начало",       "Окончание",         "Клиент",      "Заказчик", "Тип транспорта", "Маршрут",
+    "Груз",     "Получатель",   "Экспедиция",        "Исполнитель", "Номер ТС", "Водитель",       "Сумма заказа",
+    "Валюта",   "Клиент, руб.", "Исполнителю, руб.", "Прибыль",     "Автор"};
 
 bool isNumeric(int column) {
   return column == RegisterModel::ColId || column == RegisterModel::ColSum || column == RegisterModel::ColClientRub ||
          column == RegisterModel::ColWorkerRub || column == RegisterModel::ColProfit;
 }
 
-template <typename T>
-int compareValues(const T& a, const T& b) {
+template <typename T> int compareValues(const T& a, const T& b) {
   return a < b ? -1 : (b < a ? 1 : 0);
 }
 
@@ -29,7 +28,9 @@ RegisterModel::RegisterModel(QObject* parent) : QAbstractTableModel(parent) {
   m_locale.setNumberOptions(QLocale::OmitGroupSeparator);
 }
 
-QString RegisterModel::headerText(int column) { return QString::fromUtf8(kHeaders[column]); }
+QString RegisterModel::headerText(int column) {
+  return QString::fromUtf8(kHeaders[column]);
+}
 
 void RegisterModel::setRows(std::vector<RegisterRow> rows) {
   beginResetModel();
@@ -48,7 +49,9 @@ void RegisterModel::setRows(std::vector<RegisterRow> rows) {
   endResetModel();
 }
 
-int RegisterModel::rowOfId(qint64 id) const { return m_rowOfId.value(id, -1); }
+int RegisterModel::rowOfId(qint64 id) const {
+  return m_rowOfId.value(id, -1);
+}
 
 void RegisterModel::removeOrder(qint64 id) {
   const int row = rowOfId(id);
@@ -64,9 +67,13 @@ void RegisterModel::removeOrder(qint64 id) {
   endRemoveRows();
 }
 
-int RegisterModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int RegisterModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : int(m_rows.size());
+}
 
-int RegisterModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kRegisterColumnCount; }
+int RegisterModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kRegisterColumnCount;
+}
 
 QString RegisterModel::cellText(int row, int column) const {
   const RegisterRow& r = m_rows.at(size_t(row));
@@ -142,8 +149,7 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
   case Qt::TextAlignmentRole:
     return isNumeric(index.column()) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
-  default:
-    return {};
+  default: return {};
   }
 }
 

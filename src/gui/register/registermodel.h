@@ -18,9 +18,25 @@ class RegisterModel final : public QAbstractTableModel {
 
 public:
   enum Column {
-    ColId, ColStart, ColEnd, ColClient, ColCustomer, ColVehicleType, ColRoute, ColFreight, ColReceiver,
-    ColExpedition, ColCarrier, ColPlate, ColDriver, ColSum, ColCurrency, ColClientRub, ColWorkerRub,
-    ColProfit, ColAuthor
+    ColId,
+    ColStart,
+    ColEnd,
+    ColClient,
+    ColCustomer,
+    ColVehicleType,
+    ColRoute,
+    ColFreight,
+    ColReceiver,
+    ColExpedition,
+    ColCarrier,
+    ColPlate,
+    ColDriver,
+    ColSum,
+    ColCurrency,
+    ColClientRub,
+    ColWorkerRub,
+    ColProfit,
+    ColAuthor
   };
   static_assert(ColAuthor + 1 == kRegisterColumnCount);
 

@@ -4,8 +4,8 @@
 
 namespace vh {
 
-RegisterSortProxy::RegisterSortProxy(RegisterModel* source, QObject* parent)
-    : QSortFilterProxyModel(parent), m_source(source) {
+RegisterSortProxy::RegisterSortProxy(RegisterModel* source, QObject* parent) :
+    QSortFilterProxyModel(parent), m_source(source) {
   setSourceModel(source);
   setDynamicSortFilter(false);
 }

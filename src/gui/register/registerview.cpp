@@ -44,7 +44,9 @@ RegisterView::RegisterView(QWidget* parent) : QTableView(parent) {
   connect(verticalScrollBar(), &QScrollBar::sliderMoved, this, &RegisterView::showScrollHint);
 }
 
-int RegisterView::lineRowHeight() const { return qMax(21, fontMetrics().height() + 6); }
+int RegisterView::lineRowHeight() const {
+  return qMax(21, fontMetrics().height() + 6);
+}
 
 QModelIndex RegisterView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) {
   if (model() && model()->rowCount() > 0 && (action == MoveHome || action == MoveEnd)) {

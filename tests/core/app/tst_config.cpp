@@ -14,14 +14,20 @@ private Q_SLOTS:
   void resolvesDatabasePath_data() {
     QTest::addColumn<QString>("configured"); // "{dir}" stands for the program's folder
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty: default file in the program's folder") << "" << "{dir}/Verholm.db";
-    QTest::newRow("existing file") << "{dir}/data/Офис.db" << "{dir}/data/Офис.db";
-    QTest::newRow("folder ending in a separator") << "{dir}/data/" << "{dir}/data/Verholm.db";
-    QTest::newRow("folder without separator: appended as it stands") << "{dir}/data" << "{dir}/dataVerholm.db";
-    QTest::newRow("deleted file: default name appended") << "{dir}/data/old.db" << "{dir}/data/old.dbVerholm.db";
+    QTest::newRow("empty: default file in the program's folder") << ""
+                                                                 << "{dir}/Verholm.db";
+    QTest::newRow("existing file") << "{dir}/data/Офис.db"
+                                   << "{dir}/data/Офис.db";
+    QTest::newRow("folder ending in a separator") << "{dir}/data/"
+                                                  << "{dir}/data/Verholm.db";
+    QTest::newRow("folder without separator: appended as it stands") << "{dir}/data"
+                                                                     << "{dir}/dataVerholm.db";
+    QTest::newRow("deleted file: default name appended") << "{dir}/data/old.db"
+                                                         << "{dir}/data/old.dbVerholm.db";
     QTest::newRow("relative existing file counts from the program's folder") << "data/Офис.db"
-                                                                              << "{dir}/data/Офис.db";
-    QTest::newRow("relative folder") << "data/" << "{dir}/data/Verholm.db";
+                                                                             << "{dir}/data/Офис.db";
+    QTest::newRow("relative folder") << "data/"
+                                     << "{dir}/data/Verholm.db";
   }
   void resolvesDatabasePath() {
     QFETCH(QString, configured);

@@ -15,17 +15,18 @@ private Q_SLOTS:
     QTest::addColumn<QStringList>("names");
     QTest::newRow("cyrillic") << "UPDATE Заявки SET Маршрут=:Маршрут WHERE ID=:ID"
                               << "UPDATE Заявки SET Маршрут=? WHERE ID=?" << QStringList{"Маршрут", "ID"};
-    QTest::newRow("name used twice") << "SELECT 1 WHERE :a_1 > 0 OR :a_1 < 0" << "SELECT 1 WHERE ? > 0 OR ? < 0"
-                                     << QStringList{"a_1", "a_1"};
+    QTest::newRow("name used twice") << "SELECT 1 WHERE :a_1 > 0 OR :a_1 < 0"
+                                     << "SELECT 1 WHERE ? > 0 OR ? < 0" << QStringList{"a_1", "a_1"};
     QTest::newRow("colon inside a literal") << "SELECT '10:30 :Время' AS t, :Время"
                                             << "SELECT '10:30 :Время' AS t, ?" << QStringList{"Время"};
-    QTest::newRow("doubled quote in a literal") << "SELECT 'O''Neil :x' || :y" << "SELECT 'O''Neil :x' || ?"
-                                                << QStringList{"y"};
-    QTest::newRow("quoted identifier and comment") << "SELECT \":name\" -- :c\n, :d" << "SELECT \":name\" -- :c\n, ?"
-                                                   << QStringList{"d"};
-    QTest::newRow("cast is not a parameter") << "SELECT x::text, :v" << "SELECT x::text, ?" << QStringList{"v"};
-    QTest::newRow("digits after colon") << "SELECT '1' WHERE 2 = :2x OR t = '12:00'" << "SELECT '1' WHERE 2 = :2x OR t = '12:00'"
-                                        << QStringList{};
+    QTest::newRow("doubled quote in a literal") << "SELECT 'O''Neil :x' || :y"
+                                                << "SELECT 'O''Neil :x' || ?" << QStringList{"y"};
+    QTest::newRow("quoted identifier and comment") << "SELECT \":name\" -- :c\n, :d"
+                                                   << "SELECT \":name\" -- :c\n, ?" << QStringList{"d"};
+    QTest::newRow("cast is not a parameter") << "SELECT x::text, :v"
+                                             << "SELECT x::text, ?" << QStringList{"v"};
+    QTest::newRow("digits after colon") << "SELECT '1' WHERE 2 = :2x OR t = '12:00'"
+                                        << "SELECT '1' WHERE 2 = :2x OR t = '12:00'" << QStringList{};
   }
   void rewritesNamedParameters() {
     QFETCH(QString, sql);
@@ -68,9 +69,10 @@ private Q_SLOTS:
   void typedValuesRoundTrip() {
     test::TestDatabase data;
     const QDateTime moment(QDate(2026, 3, 7), QTime(14, 5, 9));
-    const qint64 id = data.exec(QStringLiteral("INSERT INTO Заявки (НачалоЗаказа, ОплатаКлиента, Сумма, ДатаОплатыКлиента) "
-                                               "VALUES (:t, :paid, :sum, :none)"),
-                                {{"t", moment}, {"paid", true}, {"sum", 1234.5}, {"none", QVariant()}});
+    const qint64 id =
+        data.exec(QStringLiteral("INSERT INTO Заявки (НачалоЗаказа, ОплатаКлиента, Сумма, ДатаОплатыКлиента) "
+                                 "VALUES (:t, :paid, :sum, :none)"),
+                  {{"t", moment}, {"paid", true}, {"sum", 1234.5}, {"none", QVariant()}});
     VH_VERIFY_OK(attempt([&] {
       Statement q(data.db(), QStringLiteral("SELECT * FROM Заявки WHERE ID=:ID"));
       q.bind(QStringLiteral("ID"), id);
@@ -90,14 +92,22 @@ private Q_SLOTS:
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("cyrillic upper in text") << "ИВАНОВ Пётр" << "%иванов%" << true;
-    QTest::newRow("cyrillic lower in text") << "иванов" << "%ИВАН%" << true;
-    QTest::newRow("ё") << "Фёдоров" << "%ФЁД%" << true;
-    QTest::newRow("no match") << "Петров" << "%иван%" << false;
-    QTest::newRow("underscore") << "Рига" << "Р_га" << true;
-    QTest::newRow("anchored start") << "Москва — Рига" << "Рига%" << false;
-    QTest::newRow("escaped percent") << "скидка 50%" << "%50\\%%" << true;
-    QTest::newRow("escaped percent literal") << "скидка 500" << "%50\\%%" << false;
+    QTest::newRow("cyrillic upper in text") << "ИВАНОВ Пётр"
+                                            << "%иванов%" << true;
+    QTest::newRow("cyrillic lower in text") << "иванов"
+                                            << "%ИВАН%" << true;
+    QTest::newRow("ё") << "Фёдоров"
+                       << "%ФЁД%" << true;
+    QTest::newRow("no match") << "Петров"
+                              << "%иван%" << false;
+    QTest::newRow("underscore") << "Рига"
+                                << "Р_га" << true;
+    QTest::newRow("anchored start") << "Москва — Рига"
+                                    << "Рига%" << false;
+    QTest::newRow("escaped percent") << "скидка 50%"
+                                     << "%50\\%%" << true;
+    QTest::newRow("escaped percent literal") << "скидка 500"
+                                             << "%50\\%%" << false;
   }
   void likeIgnoresCyrillicCase() {
     QFETCH(QString, text);
@@ -114,7 +124,8 @@ private Q_SLOTS:
     test::TestDatabase data;
     data.exec(QStringLiteral("INSERT INTO Группы (Наименование) VALUES ('Скидка 50%')"));
     data.exec(QStringLiteral("INSERT INTO Группы (Наименование) VALUES ('Скидка 500')"));
-    QCOMPARE(data.count("Группы", "lower(Наименование) LIKE lower(:p) ESCAPE '\\'", {{"p", likeContains("КА 50%")}}), 1);
+    QCOMPARE(data.count("Группы", "lower(Наименование) LIKE lower(:p) ESCAPE '\\'", {{"p", likeContains("КА 50%")}}),
+             1);
     QCOMPARE(data.scalar("SELECT upper('ёлка')").toString(), QStringLiteral("ЁЛКА"));
     QCOMPARE(data.scalar("SELECT lower('ÄРЗ')").toString(), QStringLiteral("äрз"));
   }

@@ -13,10 +13,14 @@ private Q_SLOTS:
   void refusesWrongCredentials_data() {
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("password");
-    QTest::newRow("wrong password") << "Administrator" << "Admin";
-    QTest::newRow("unknown login") << "Nobody" << "admin";
-    QTest::newRow("quote in the login") << "O'Brien' OR '1'='1" << "admin";
-    QTest::newRow("quote in the password") << "Administrator" << "' OR '1'='1";
+    QTest::newRow("wrong password") << "Administrator"
+                                    << "Admin";
+    QTest::newRow("unknown login") << "Nobody"
+                                   << "admin";
+    QTest::newRow("quote in the login") << "O'Brien' OR '1'='1"
+                                        << "admin";
+    QTest::newRow("quote in the password") << "Administrator"
+                                           << "' OR '1'='1";
   }
   void refusesWrongCredentials() {
     QFETCH(QString, login);
@@ -47,9 +51,12 @@ private Q_SLOTS:
     test::TestDatabase data;
     const qint64 status = data.exec(QStringLiteral("INSERT INTO Статусы (Название) VALUES ('Менеджер')"));
     const auto user = [&](const char* login) {
-      return data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Пароль, Status_ID) VALUES (:f, :l, :p, :s)"),
-                       {{"f", QString::fromLatin1(login)}, {"l", QString::fromLatin1(login)},
-                        {"p", hashPassword(QStringLiteral("pw"))}, {"s", status}});
+      return data.exec(
+          QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Пароль, Status_ID) VALUES (:f, :l, :p, :s)"),
+          {{"f", QString::fromLatin1(login)},
+           {"l", QString::fromLatin1(login)},
+           {"p", hashPassword(QStringLiteral("pw"))},
+           {"s", status}});
     };
     const qint64 ivanov = user("ivanov");
     const qint64 petrov = user("petrov");

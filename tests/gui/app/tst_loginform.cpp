@@ -14,7 +14,9 @@ void fill(TLoginForm& form, const QString& login, const QString& password) {
   form.findChild<QLineEdit*>("Login")->setText(login);
   form.findChild<QLineEdit*>("Password")->setText(password);
 }
-void press(TLoginForm& form) { form.findChild<QPushButton*>("OKBtn")->click(); }
+void press(TLoginForm& form) {
+  form.findChild<QPushButton*>("OKBtn")->click();
+}
 } // namespace
 
 class TestLoginForm : public QObject {
@@ -36,10 +38,18 @@ private Q_SLOTS:
     QTest::addColumn<QString>("login");
     QTest::addColumn<QString>("password");
     QTest::addColumn<QString>("message");
-    QTest::newRow("empty password") << "Administrator" << "" << "Для входа в программу необходимо ввести логин и пароль.";
-    QTest::newRow("empty login") << "" << "admin" << "Для входа в программу необходимо ввести логин и пароль.";
-    QTest::newRow("wrong password") << "Administrator" << "wrong" << "Нет доступа!";
-    QTest::newRow("quote") << "Admin'istrator" << "adm'in" << "Нет доступа!";
+    QTest::newRow("empty password") << "Administrator"
+                                    << ""
+                                    << "Для входа в программу необходимо ввести логин и пароль.";
+    QTest::newRow("empty login") << ""
+                                 << "admin"
+                                 << "Для входа в программу необходимо ввести логин и пароль.";
+    QTest::newRow("wrong password") << "Administrator"
+                                    << "wrong"
+                                    << "Нет доступа!";
+    QTest::newRow("quote") << "Admin'istrator"
+                           << "adm'in"
+                           << "Нет доступа!";
   }
   void refusesWithMessages() {
     QFETCH(QString, login);

@@ -64,8 +64,8 @@ private Q_SLOTS:
 
   void laterRowDecides() {
     EditorStandIn editor;
-    applyRights(&editor.window, Rights({{QStringLiteral("_ClientName"), false, false},
-                                        {QStringLiteral("_ClientName"), true, true}}));
+    applyRights(&editor.window,
+                Rights({{QStringLiteral("_ClientName"), false, false}, {QStringLiteral("_ClientName"), true, true}}));
     QVERIFY(editor.client->isVisible() && editor.client->isEnabled());
   }
 
@@ -134,12 +134,13 @@ private Q_SLOTS:
   // Every key the permission catalogue offers governs something.
   void everyCommandKeyHasTargets_data() {
     QTest::addColumn<QString>("key");
-    for (const char* key : {"SourceManager", "SourceManagerDelete", "GroupManager", "CommandManager",
-                            "TarifManagerBtn", "ExpensesManager", "CurrencyManagerBtn", "FirmManagerBtn",
-                            "ClientManager", "ClientManagerDelete", "WorkerManager", "WorkerManagerDelete",
-                            "OrderEditor", "OrderDelete", "PaymentEditor", "GoToDone", "WordReportBtn",
-                            "TotalPriceBtn", "ExcelReportBtn", "StatusManager", "StatusManagerDelete", "UserManager",
-                            "UserManagerDelete", "DBManager", "_ClientName", "_WorkerRUBSumm"})
+    for (const char* key : {"SourceManager",       "SourceManagerDelete", "GroupManager",       "CommandManager",
+                            "TarifManagerBtn",     "ExpensesManager",     "CurrencyManagerBtn", "FirmManagerBtn",
+                            "ClientManager",       "ClientManagerDelete", "WorkerManager",      "WorkerManagerDelete",
+                            "OrderEditor",         "OrderDelete",         "PaymentEditor",      "GoToDone",
+                            "WordReportBtn",       "TotalPriceBtn",       "ExcelReportBtn",     "StatusManager",
+                            "StatusManagerDelete", "UserManager",         "UserManagerDelete",  "DBManager",
+                            "_ClientName",         "_WorkerRUBSumm"})
       QTest::newRow(key) << QString::fromLatin1(key);
   }
   void everyCommandKeyHasTargets() {

@@ -24,8 +24,10 @@ struct JournalFixture {
   explicit JournalFixture(bool grantOthers) : session(false, rightsFor(grantOthers)) {
     // The users must exist with the IDs the rights name: 2, 3, 4, 5.
     petr = data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('Пётр', 'petr', 1)"));
-    petrova = data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('Петрова', 'petrova', 1)"));
-    quoted = data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('О''Нил', 'o''neil', 1)"));
+    petrova =
+        data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('Петрова', 'petrova', 1)"));
+    quoted =
+        data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('О''Нил', 'o''neil', 1)"));
     data.exec(QStringLiteral("INSERT INTO Пользователи (ФИО, Логин, Status_ID) VALUES ('Скрытый', 'hidden', 1)"));
     entry("2026-11-02 09:00:00", "Administrator", "Вход в программу");
     entry("2026-11-20 10:00:00", "petr", "Создание заказа № 1");
@@ -37,13 +39,17 @@ struct JournalFixture {
   static QList<PermissionRow> rightsFor(bool grantOthers) {
     if (!grantOthers)
       return {};
-    return {{QStringLiteral("#2"), true, false}, {QStringLiteral("#3"), true, false},
-            {QStringLiteral("#4"), true, false}, {QStringLiteral("#5"), false, true}};
+    return {{QStringLiteral("#2"), true, false},
+            {QStringLiteral("#3"), true, false},
+            {QStringLiteral("#4"), true, false},
+            {QStringLiteral("#5"), false, true}};
   }
 
   void entry(const char* moment, const char* login, const char* action, const char* detail = "") {
     data.exec(QStringLiteral("INSERT INTO Протокол (ДатаВремя, Логин, Действие, Детализация) VALUES (:t, :l, :a, :d)"),
-              {{"t", QString::fromLatin1(moment)}, {"l", QString::fromUtf8(login)}, {"a", QString::fromUtf8(action)},
+              {{"t", QString::fromLatin1(moment)},
+               {"l", QString::fromUtf8(login)},
+               {"a", QString::fromUtf8(action)},
                {"d", QString::fromUtf8(detail)}});
   }
 };

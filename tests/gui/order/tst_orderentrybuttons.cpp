@@ -19,7 +19,9 @@ using namespace vh;
 namespace {
 
 using Fixture = test::OrderFixture;
-QString u8(const char* text) { return QString::fromUtf8(text); }
+QString u8(const char* text) {
+  return QString::fromUtf8(text);
+}
 
 // A new order in the editor, on the small directory set of the order tests.
 struct Editor {

@@ -71,8 +71,10 @@ private Q_SLOTS:
     test::TestSession session;
     auto& data = session.data();
     data.exec(QStringLiteral("INSERT INTO Клиенты (Организация) VALUES ('ООО «Ромашка»')"));
-    data.exec(QStringLiteral("INSERT INTO Заявки (Клиент_ID, Создано, Маршрут) VALUES (1, '2026-12-01 10:00:00', 'Москва — Рига')"));
-    data.exec(QStringLiteral("INSERT INTO Заявки (Клиент_ID, Создано, Маршрут) VALUES (1, '2026-12-01 10:00:00', 'Москва — Таллин')"));
+    data.exec(QStringLiteral(
+        "INSERT INTO Заявки (Клиент_ID, Создано, Маршрут) VALUES (1, '2026-12-01 10:00:00', 'Москва — Рига')"));
+    data.exec(QStringLiteral(
+        "INSERT INTO Заявки (Клиент_ID, Создано, Маршрут) VALUES (1, '2026-12-01 10:00:00', 'Москва — Таллин')"));
 
     EarlierValuePickerForm picker(session.context(), EarlierField::Route);
     QCOMPARE(picker.objectName(), QStringLiteral("TRepeatRouteForm"));

@@ -1,8 +1,8 @@
+#include "core/db/statement.h"
 #include "gui/register/finddialog.h"
 #include "gui/register/mainform.h"
 #include "gui/register/registermodel.h"
 #include "gui/register/registerview.h"
-#include "core/db/statement.h"
 #include "support/fakes.h"
 #include "support/testdatabase.h"
 #include "support/testmain.h"
@@ -41,8 +41,14 @@ struct RegisterFixture {
                                     "Заказчик_ID, ТипТС_ID, Исполнитель_ID, Автомобиль_ID, Водитель_ID, Валюта_ID, "
                                     "Тариф_ID, Маршрут, Сумма, СуммаКлиента, СуммаКлиентаРуб, Прибыль, Done) VALUES "
                                     "(:c, :s, :e, 1, 1, 1, 1, 1, :d, 1, 1, :r, :sum, :cs, :cs, 12.5, :done)"),
-                     {{"c", creator}, {"s", start}, {"e", start.addDays(2)}, {"d", driver}, {"r", route},
-                      {"sum", sum}, {"cs", clientSum}, {"done", done}});
+                     {{"c", creator},
+                      {"s", start},
+                      {"e", start.addDays(2)},
+                      {"d", driver},
+                      {"r", route},
+                      {"sum", sum},
+                      {"cs", clientSum},
+                      {"done", done}});
   }
 };
 
@@ -95,7 +101,8 @@ private Q_SLOTS:
     QCOMPARE(cell(main, orphan, RegisterModel::ColRoute).data().toString(), QStringLiteral("Рига — Таллин"));
 
     // The author's colour paints the whole row; the uncovered amount is red.
-    QCOMPARE(cell(main, red, RegisterModel::ColRoute).data(Qt::BackgroundRole).value<QBrush>().color(), QColor(Qt::red));
+    QCOMPARE(cell(main, red, RegisterModel::ColRoute).data(Qt::BackgroundRole).value<QBrush>().color(),
+             QColor(Qt::red));
     QVERIFY(!cell(main, covered, RegisterModel::ColRoute).data(Qt::BackgroundRole).isValid());
     QCOMPARE(cell(main, red, RegisterModel::ColClientRub).data(Qt::ForegroundRole).value<QBrush>().color(),
              QColor(Qt::red));
