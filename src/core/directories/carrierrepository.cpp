@@ -1,7 +1,7 @@
 #include "core/directories/carrierrepository.h"
 
 #include "core/db/statement.h"
-#include "core/directories/journalled.h"
+#include "core/journal/journalled.h"
 #include "core/directories/namecheck.h"
 
 namespace vh {
@@ -33,7 +33,7 @@ Result<std::optional<CarrierRecord>> CarrierRepository::find(const QString& name
 }
 
 Result<bool> CarrierRepository::nameTaken(const QString& name, qint64 exceptId) {
-  return attempt([&] { return nameInUse(m_db, {table().table, table().column, {}}, name, exceptId); });
+  return attempt([&] { return nameInUse(m_db, scopeOf(table()), name, exceptId); });
 }
 
 Result<qint64> CarrierRepository::insert(const CarrierRecord& carrier, JournalWriter& journal, const QString& action) {

@@ -1,7 +1,7 @@
 #include "core/directories/clientrepository.h"
 
 #include "core/db/statement.h"
-#include "core/directories/journalled.h"
+#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/directories/namecheck.h"
 
@@ -29,7 +29,7 @@ Result<std::optional<ClientRecord>> ClientRepository::find(const QString& organi
 }
 
 Result<bool> ClientRepository::nameTaken(const QString& organization, qint64 exceptId) {
-  return attempt([&] { return nameInUse(m_db, {table().table, table().column, {}}, organization, exceptId); });
+  return attempt([&] { return nameInUse(m_db, scopeOf(table()), organization, exceptId); });
 }
 
 Result<qint64> ClientRepository::insertName(const QString& organization, JournalWriter& journal,

@@ -1,7 +1,7 @@
 #include "core/directories/currencies.h"
 
 #include "core/db/statement.h"
-#include "core/directories/recordedchange.h"
+#include "core/journal/journalled.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -37,7 +37,7 @@ Result<std::optional<CurrencyProperties>> CurrencyRepository::byName(const QStri
 }
 
 Result<void> CurrencyRepository::setProperties(const CurrencyProperties& properties, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Изменение свойств валюты ") + properties.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Изменение свойств валюты ") + properties.name, [&] {
     Statement drop(m_db, QStringLiteral("UPDATE Валюты SET Курс=0, Обновлено=NULL WHERE ID=:ID AND Код<>:Код"));
     drop.bind(QStringLiteral("ID"), properties.id).bind(QStringLiteral("Код"), properties.code);
     drop.exec();

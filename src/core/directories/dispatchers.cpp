@@ -1,8 +1,8 @@
 #include "core/directories/dispatchers.h"
 
 #include "core/db/statement.h"
-#include "core/directories/entrynames.h"
-#include "core/directories/recordedchange.h"
+#include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 
@@ -22,11 +22,11 @@ Result<std::optional<Dispatcher>> DispatcherRepository::byName(const QString& na
 }
 
 Result<bool> DispatcherRepository::nameTaken(const QString& name, qint64 exceptId) {
-  return attempt([&] { return nameTakenByOther(m_db, dispatchersTable(), name, exceptId); });
+  return attempt([&] { return nameInUse(m_db, scopeOf(dispatchersTable()), name, exceptId); });
 }
 
 Result<qint64> DispatcherRepository::create(const Dispatcher& dispatcher, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Создание диспетчера ") + dispatcher.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Создание диспетчера ") + dispatcher.name, [&] {
     Statement q(m_db, QStringLiteral("INSERT INTO Диспетчеры (ФИО, Контакты) VALUES (:ФИО, :Контакты)"));
     q.bind(QStringLiteral("ФИО"), dispatcher.name).bind(QStringLiteral("Контакты"), dispatcher.contacts);
     return q.insert();
@@ -34,7 +34,7 @@ Result<qint64> DispatcherRepository::create(const Dispatcher& dispatcher, Journa
 }
 
 Result<void> DispatcherRepository::update(const Dispatcher& dispatcher, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Редактирование диспетчера ") + dispatcher.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Редактирование диспетчера ") + dispatcher.name, [&] {
     Statement q(m_db, QStringLiteral("UPDATE Диспетчеры SET ФИО=:ФИО, Контакты=:Контакты WHERE ID=:ID"));
     q.bind(QStringLiteral("ФИО"), dispatcher.name)
         .bind(QStringLiteral("Контакты"), dispatcher.contacts)

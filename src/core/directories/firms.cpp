@@ -2,8 +2,8 @@
 
 #include "core/db/database.h"
 #include "core/db/statement.h"
-#include "core/directories/entrynames.h"
-#include "core/directories/recordedchange.h"
+#include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 
@@ -32,7 +32,7 @@ Result<std::optional<Firm>> FirmRepository::byName(const QString& name) {
 }
 
 Result<qint64> FirmRepository::create(const Firm& firm, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Создание фирмы ") + firm.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Создание фирмы ") + firm.name, [&] {
     Statement q(m_db, QStringLiteral("INSERT INTO Фирмы (Фирма, Телефон, Реквизиты) "
                                      "VALUES (:Фирма, :Телефон, :Реквизиты)"));
     bindFields(q, firm);
@@ -41,7 +41,7 @@ Result<qint64> FirmRepository::create(const Firm& firm, JournalWriter& journal) 
 }
 
 Result<void> FirmRepository::update(const Firm& firm, const QString& oldName, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Редактирование фирмы ") + oldName, [&] {
+  return journalled(m_db, journal, QStringLiteral("Редактирование фирмы ") + oldName, [&] {
     Statement q(m_db, QStringLiteral("UPDATE Фирмы SET Фирма=:Фирма, Телефон=:Телефон, Реквизиты=:Реквизиты "
                                      "WHERE ID=:ID"));
     bindFields(q, firm);

@@ -32,10 +32,11 @@ public:
   Result<QStringList> names();
   // Whether an entry has this name, letter case ignored (as the users read names).
   Result<bool> exists(const QString& name);
-  Result<qint64> insert(const QString& name, JournalWriter* journal = nullptr, const QString& action = {});
-  Result<void> rename(const QString& oldName, const QString& newName, JournalWriter* journal = nullptr,
+  // An empty action writes no journal entry.
+  Result<qint64> insert(const QString& name, JournalWriter& journal, const QString& action = {});
+  Result<void> rename(const QString& oldName, const QString& newName, JournalWriter& journal,
                       const QString& action = {});
-  Result<void> remove(const QString& name, JournalWriter* journal = nullptr, const QString& action = {});
+  Result<void> remove(const QString& name, JournalWriter& journal, const QString& action = {});
 
 private:
   QString listedCondition() const;

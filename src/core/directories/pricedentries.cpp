@@ -2,8 +2,8 @@
 
 #include "core/common/numbers.h"
 #include "core/db/statement.h"
-#include "core/directories/entrynames.h"
-#include "core/directories/recordedchange.h"
+#include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 
@@ -87,7 +87,7 @@ void PricedEntryRepository::storeAmounts(qint64 entryId, const QList<CurrencyAmo
 
 Result<qint64> PricedEntryRepository::create(const QString& name, const QList<CurrencyAmount>& amounts,
                                              JournalWriter& journal) {
-  return recordedChange(m_db, journal, m_table.createAction + name, [&] {
+  return journalled(m_db, journal, m_table.createAction + name, [&] {
     Statement q(m_db,
                 QStringLiteral("INSERT INTO %1 (%2) VALUES (:name)").arg(m_table.named.table, m_table.named.column));
     q.bind(QStringLiteral("name"), name);
@@ -99,7 +99,7 @@ Result<qint64> PricedEntryRepository::create(const QString& name, const QList<Cu
 
 Result<void> PricedEntryRepository::update(const PricedEntry& stored, const QString& newName,
                                            const QList<CurrencyAmount>& amounts, JournalWriter& journal) {
-  return recordedChange(m_db, journal, m_table.editAction + stored.name, [&] {
+  return journalled(m_db, journal, m_table.editAction + stored.name, [&] {
     const QString where =
         m_table.renameByName ? QStringLiteral("%1=:old").arg(m_table.named.column) : QStringLiteral("ID=:id");
     Statement q(

@@ -1,7 +1,7 @@
 #include "core/directories/vehiclerepository.h"
 
 #include "core/db/statement.h"
-#include "core/directories/journalled.h"
+#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/directories/vehiclelabel.h"
 

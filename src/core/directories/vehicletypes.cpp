@@ -1,8 +1,8 @@
 #include "core/directories/vehicletypes.h"
 
 #include "core/db/statement.h"
-#include "core/directories/entrynames.h"
-#include "core/directories/recordedchange.h"
+#include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 
@@ -31,11 +31,11 @@ Result<std::optional<VehicleType>> VehicleTypeRepository::byName(const QString& 
 }
 
 Result<bool> VehicleTypeRepository::nameTaken(const QString& name, qint64 exceptId) {
-  return attempt([&] { return nameTakenByOther(m_db, vehicleTypesTable(), name, exceptId); });
+  return attempt([&] { return nameInUse(m_db, scopeOf(vehicleTypesTable()), name, exceptId); });
 }
 
 Result<qint64> VehicleTypeRepository::create(const VehicleType& type, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Создание нового типа ТС ") + type.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Создание нового типа ТС ") + type.name, [&] {
     Statement q(m_db, QStringLiteral("INSERT INTO ТС (Наименование, ВремяПодачи, Минимал) "
                                      "VALUES (:Наименование, :ВремяПодачи, :Минимал)"));
     bindTimes(q, type);
@@ -44,7 +44,7 @@ Result<qint64> VehicleTypeRepository::create(const VehicleType& type, JournalWri
 }
 
 Result<void> VehicleTypeRepository::update(const VehicleType& type, JournalWriter& journal) {
-  return recordedChange(m_db, journal, QStringLiteral("Редактирование типа ТС ") + type.name, [&] {
+  return journalled(m_db, journal, QStringLiteral("Редактирование типа ТС ") + type.name, [&] {
     Statement q(m_db, QStringLiteral("UPDATE ТС SET Наименование=:Наименование, ВремяПодачи=:ВремяПодачи, "
                                      "Минимал=:Минимал WHERE ID=:ID"));
     bindTimes(q, type);

@@ -1,7 +1,7 @@
 #include "core/rights/statusrepository.h"
 
 #include "core/db/statement.h"
-#include "core/directories/journalled.h"
+#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/rights/permissioncatalogue.h"
 

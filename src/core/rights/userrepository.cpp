@@ -1,7 +1,7 @@
 #include "core/rights/userrepository.h"
 
 #include "core/db/statement.h"
-#include "core/directories/journalled.h"
+#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/directories/namecheck.h"
 #include "core/rights/passwordhash.h"
@@ -46,11 +46,11 @@ Result<std::optional<UserRecord>> UserRepository::find(const QString& fullName) 
 }
 
 Result<bool> UserRepository::fullNameTaken(const QString& fullName, qint64 exceptId) {
-  return attempt([&] { return nameInUse(m_db, {table().table, table().column, {}}, fullName, exceptId); });
+  return attempt([&] { return nameInUse(m_db, scopeOf(table()), fullName, exceptId); });
 }
 
 Result<bool> UserRepository::loginTaken(const QString& login, qint64 exceptId) {
-  return attempt([&] { return nameInUse(m_db, {table().table, QStringLiteral("Логин"), {}}, login, exceptId); });
+  return attempt([&] { return nameInUse(m_db, {table().table, QStringLiteral("Логин"), {}, {}}, login, exceptId); });
 }
 
 Result<qint64> UserRepository::insert(const UserRecord& user, const QString& password, JournalWriter& journal,

@@ -40,7 +40,7 @@ QString createByInputBox(DirectoryWindow& window, const InputBoxTexts& texts) {
   AppContext& context = window.context();
   const auto inserted =
       NamedListRepository(context.db(), window.description().table)
-          .insert(name, &context.journal(), texts.createJournal ? texts.createJournal(name) : QString());
+          .insert(name, context.journal(), texts.createJournal ? texts.createJournal(name) : QString());
   if (!inserted) {
     msg::failure(&window, inserted.error());
     return {};
@@ -59,7 +59,7 @@ void renameByInputBox(DirectoryWindow& window, const QString& name, const InputB
   AppContext& context = window.context();
   const QString action = texts.renameJournal ? texts.renameJournal(name, newName) : QString();
   const auto renamed =
-      NamedListRepository(context.db(), window.description().table).rename(name, newName, &context.journal(), action);
+      NamedListRepository(context.db(), window.description().table).rename(name, newName, context.journal(), action);
   if (!renamed) {
     msg::failure(&window, renamed.error());
     return;
@@ -72,7 +72,7 @@ void deleteConfirmed(DirectoryWindow& window, const QString& name, const DeleteT
     return;
   AppContext& context = window.context();
   const auto removed = NamedListRepository(context.db(), window.description().table)
-                           .remove(name, &context.journal(), texts.journal ? texts.journal(name) : QString());
+                           .remove(name, context.journal(), texts.journal ? texts.journal(name) : QString());
   if (!removed) {
     msg::failure(&window, removed.error());
     return;
