@@ -5,7 +5,6 @@
 #include "core/rights/loginservice.h"
 #include "core/rights/passwordhash.h"
 
-#include <QFile>
 #include <QList>
 #include <QRandomGenerator>
 #include <QStringList>
@@ -35,8 +34,7 @@ Result<void> createDatabaseFile(const QString& path, const CreateDatabaseOptions
   });
   if (!filled) {
     db.value().reset();
-    for (const char* suffix : {"", "-wal", "-shm"})
-      QFile::remove(path + QLatin1String(suffix));
+    Database::removeFiles(path);
   }
   return filled;
 }

@@ -132,17 +132,19 @@ Result<std::unique_ptr<Database>> Database::connectSqlite(const QString& path) {
   return db;
 }
 
+void Database::removeFiles(const QString& path) {
+  for (const char* suffix : {"", "-wal", "-shm"})
+    QFile::remove(path + QLatin1String(suffix));
+}
+
 Result<std::unique_ptr<Database>> Database::createSqlite(const QString& path) {
   if (QFileInfo::exists(path))
     return Error{QStringLiteral("Файл «%1» уже существует. Новая база данных не создана, "
                                 "существующий файл не изменен.")
                      .arg(path)};
   auto created = connectSqlite(path);
-  if (!created) {
-    // Leave nothing half-made behind.
-    for (const char* suffix : {"", "-wal", "-shm"})
-      QFile::remove(path + QLatin1String(suffix));
-  }
+  if (!created)
+    removeFiles(path); // leave nothing half-made behind
   return created;
 }
 

@@ -26,6 +26,10 @@ public:
   // path where any file exists already.
   static Result<std::unique_ptr<Database>> createSqlite(const QString& path);
 
+  // Removes a database file with its write-ahead log, for a file this program
+  // began to create and could not finish.
+  static void removeFiles(const QString& path);
+
   ~Database();
   Database(const Database&) = delete;
   Database& operator=(const Database&) = delete;

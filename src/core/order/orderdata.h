@@ -38,14 +38,8 @@ struct ExpenseLine final {
   std::optional<double> amount;
 };
 
-// Everything the editor holds of one order, as the user chose it: names as
-// the lists show them, amounts as the fields show them.
-struct OrderInput final {
-  QString client;
-  QString customer;
-  QDateTime start;
-  QDateTime end;
-  int totalMinutes = 0;
+// The free texts of an order, alike as typed and as stored.
+struct OrderTexts {
   QString route;
   QString load;
   QString unload;
@@ -53,8 +47,18 @@ struct OrderInput final {
   QString freight;
   QString receiver;
   QString expedition;
-  QString vehicleType;
   QString transportDescription;
+};
+
+// Everything the editor holds of one order, as the user chose it: names as
+// the lists show them, amounts as the fields show them.
+struct OrderInput final : OrderTexts {
+  QString client;
+  QString customer;
+  QDateTime start;
+  QDateTime end;
+  int totalMinutes = 0;
+  QString vehicleType;
   QString carrier;
   QString vehicle; // the vehicle label "{Марка} • {Номер}"
   QString driver;
@@ -87,7 +91,7 @@ struct OrderInput final {
 // A stored order as the editor loads it: the names of its directory entries
 // (empty where an entry no longer exists) and the rows the editor must pick
 // out of lists that may hold equal names.
-struct StoredOrder final {
+struct StoredOrder final : OrderTexts {
   qint64 id = 0;
   QDateTime start;
   QDateTime end;
@@ -96,17 +100,9 @@ struct StoredOrder final {
   QString client;
   QString customer;
   QString vehicleType;
-  QString transportDescription;
   QString source;
   qint64 adId = 0;
   qint64 dispatcherId = 0;
-  QString route;
-  QString load;
-  QString unload;
-  QString toCustom;
-  QString freight;
-  QString receiver;
-  QString expedition;
   qint64 carrierId = 0;
   QString carrier;
   qint64 vehicleId = 0;
