@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 // Small helpers for driving windows through their controls.
 namespace vh::test {
@@ -78,24 +79,14 @@ private:
   bool m_leftOpen = false;
 };
 
-// Drives the next modal dialog to open (the one the test's following click
-// shows): action runs on it once it is on screen. A dialog the action left
-// open is cancelled, so that a failed check cannot hang the test.
+// The same without an object to keep: for a dialog that opens inside another
+// one's answer. The helper removes itself once it has answered.
 inline void onNextModal(std::function<void(QDialog*)> action) {
-  QWidget* const before = QApplication::activeModalWidget();
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, before, action] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog || dialog == before)
-      return;
-    timer->stop();
-    timer->deleteLater();
+  auto self = std::make_shared<NextModal*>(nullptr);
+  *self = new NextModal([self, action](QDialog* dialog) {
     action(dialog);
-    if (dialog->isVisible())
-      dialog->reject();
+    QTimer::singleShot(0, [self] { delete *self; });
   });
-  timer->start();
 }
 
 // The journal's actions written after its first mark rows.
