@@ -1,8 +1,8 @@
 #include "core/directories/carrierrepository.h"
 
 #include "core/db/statement.h"
-#include "core/journal/journalled.h"
 #include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 

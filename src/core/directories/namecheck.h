@@ -19,7 +19,9 @@ struct NameScope final {
 };
 
 // The rows a directory lists make its names' scope.
-inline NameScope scopeOf(const NamedTable& table) { return {table.table, table.column, {}, table.condition}; }
+inline NameScope scopeOf(const NamedTable& table) {
+  return {table.table, table.column, {}, table.condition};
+}
 
 // Whether a row other than exceptId holds the name, letter case ignored (as
 // people read names): directories whose rows are found by name keep names

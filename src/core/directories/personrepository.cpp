@@ -43,7 +43,8 @@ Result<std::optional<PersonEntry>> PersonRepository::find(qint64 id) {
 
 Result<bool> PersonRepository::nameTaken(qint64 ownerId, const QString& name, qint64 exceptId) {
   return attempt([&] {
-    const NameScope scope{m_table.table, m_table.nameColumn, m_table.uniquePerOwner ? m_table.ownerColumn : QString(), {}};
+    const NameScope scope{
+        m_table.table, m_table.nameColumn, m_table.uniquePerOwner ? m_table.ownerColumn : QString(), {}};
     return nameInUse(m_db, scope, name, exceptId, ownerId);
   });
 }

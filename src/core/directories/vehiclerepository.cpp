@@ -1,9 +1,9 @@
 #include "core/directories/vehiclerepository.h"
 
 #include "core/db/statement.h"
-#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/directories/vehiclelabel.h"
+#include "core/journal/journalled.h"
 
 namespace vh {
 

@@ -1,8 +1,8 @@
 #include "core/rights/statusrepository.h"
 
 #include "core/db/statement.h"
-#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
+#include "core/journal/journalled.h"
 #include "core/rights/permissioncatalogue.h"
 
 namespace vh {

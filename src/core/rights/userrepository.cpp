@@ -1,9 +1,9 @@
 #include "core/rights/userrepository.h"
 
 #include "core/db/statement.h"
-#include "core/journal/journalled.h"
 #include "core/directories/lookup.h"
 #include "core/directories/namecheck.h"
+#include "core/journal/journalled.h"
 #include "core/rights/passwordhash.h"
 
 namespace vh {
